@@ -1,0 +1,37 @@
+// All state of a running program, passed by reference; there are no globals.
+#pragma once
+
+#include "app/commands.hpp"
+#include "askables/askable_lists.hpp"
+#include "kb/knowledge_base.hpp"
+#include "report/report_writer.hpp"
+#include "verify/findings.hpp"
+
+#include <string>
+
+namespace orve {
+
+struct AppState {
+    KnowledgeBaseSet kb;
+    AskableLists askables;
+    Findings findings;
+    ReportBuffer report;
+    CommandStates commands;
+
+    std::string wyroznik;     // knowledge-base name taken from the Rule Base file name
+    std::string rozszerzenie; // the rest of that file name, e.g. ".EEB"
+    std::string opis;         // path of the abstract file
+
+    // Load-error markers.
+    bool blad = false;
+    bool jestem_tu = false;
+    std::string duplikat_nazwy_mo;
+
+    std::string main_title;
+};
+
+// Enables or disables a command and tells the front end when the state changed.
+class Dialogs;
+void set_command(AppState& state, Dialogs& ui, int id, bool enabled);
+
+} // namespace orve

@@ -1,0 +1,38 @@
+// The main window's logic: start-up, dispatch of menu commands, closing.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+#include <string>
+
+namespace orve {
+
+inline constexpr const char* kStartTitle =
+    "orve_EE - Orve Shell for Elementary Exact Forward and Backward Chaining ";
+
+enum class CommandResult { Completed, Failed, Disabled, Unknown };
+
+class Shell {
+  public:
+    explicit Shell(Dialogs& ui) : ui_(ui) {}
+
+    // Start-up: the main window's title and the start-up command states.
+    void start();
+    // `task_win_eh` for a menu command: runs the command to its end.
+    CommandResult run_command(int id);
+    // The main window's close request; true when the user confirmed.
+    bool close_request();
+
+    AppState& state() { return state_; }
+    Dialogs& ui() { return ui_; }
+
+  private:
+    AppState state_;
+    Dialogs& ui_;
+};
+
+// Sets the main window's title and tells the front end.
+void set_main_title(AppState& state, Dialogs& ui, const std::string& title);
+
+} // namespace orve

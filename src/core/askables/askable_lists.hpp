@@ -1,0 +1,44 @@
+// Askable conditions of the Rule Base: the records, their determination at loading,
+// the declared-facts check and the general askable list.
+#pragma once
+
+#include "kb/knowledge_base.hpp"
+#include "report/dialogs.hpp"
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace orve {
+
+struct AskableLists {
+    Names lista_warunkow;
+    Names lista_wnioskow_regul;
+    Names lista_warunkow_dopytywalnych;
+    std::set<std::string> dopytywalny; // askability test of flattening and chaining
+    // Filled by the Model Base issue; present only while a Model Base is loaded.
+    std::optional<Names> lista_wszystkich_dopytywalnych_dla_wyswietlania;
+    std::optional<Names> lista_argumentow_dopytywalnych;
+    std::optional<Names> lista_warunkow_i_argumentow_dopytywalnych;
+    std::optional<Names> lista_wnioskow_modeli;
+
+    bool is_askable(const std::string& name) const { return dopytywalny.count(name) != 0; }
+};
+
+// `wyznacz_warunki_dopytywalne`: records the condition and conclusion lists and
+// returns the unsorted askable conditions.
+Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists);
+
+// The Rule Base load step: determines, sorts, records and writes the askable
+// conditions of the Rule Base named `base_name`.
+void record_askable_conditions(const RuleBase& rules, const std::string& base_name,
+                               AskableLists& lists, Dialogs& ui);
+
+// `testowanie_dopytywalnosci_faktow`: true when every declared fact is askable;
+// otherwise reports, clears the facts, rules and Rule Base name and returns false.
+bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui);
+
+// The general askable list used by chaining (`ogolna_lista_dopytywalnych`).
+const Names& ogolna_lista_dopytywalnych(const AskableLists& lists);
+
+} // namespace orve

@@ -1,0 +1,68 @@
+// The term reader of base files, report files and other clause files: one clause
+// per line, a functor followed by its arguments in parentheses.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace orve {
+
+enum class ArgType { Integer, Real, String, StringList, IntegerList };
+
+// One clause type a file may contain: its functor and its field types.
+struct ClauseType {
+    std::string functor;
+    std::vector<ArgType> fields;
+};
+
+using ClauseSchema = std::vector<ClauseType>;
+
+using Value = std::variant<int, double, std::string, std::vector<std::string>, std::vector<int>>;
+
+struct Clause {
+    std::string functor;
+    std::vector<Value> args; // typed as the schema's fields say
+    int line = 0;            // 1-based
+};
+
+// Error codes of the reader.
+enum SyntaxErrorCode {
+    kIllegalCharacter = 1401,  // a character that cannot start or continue a token
+    kUnclosedString = 1402,    // a string that never closes on its line
+    kNumberTooLarge = 1403,    // an integer outside the 32-bit range or a real out of range
+    kUnknownClause = 1404,     // a functor that is no clause type of this file
+    kWrongArgumentType = 1405, // an argument of another type than the clause type's field
+    kWrongArgumentCount = 1406,
+    kExpectedToken = 1407, // "(", ",", ")" or "]" expected
+    kUnexpectedEnd = 1408, // the line or file stops in the middle of a clause
+    kTrailingText = 1409,  // text after the closing parenthesis of a clause
+};
+
+struct SyntaxError {
+    int code = 0;
+    int line = 0;     // 1-based line number
+    int position = 0; // 1-based byte position in the line
+    std::string line_text;
+    std::string message;
+};
+
+struct ReadResult {
+    // Clauses read, in file order; after an error, those read before it.
+    std::vector<Clause> clauses;
+    std::optional<SyntaxError> error;
+    // The file has an empty line (a read failure without a syntax error).
+    bool empty_lines = false;
+
+    bool ok() const { return !error && !empty_lines; }
+};
+
+// Reads a whole file text. A single line break after the last clause is allowed;
+// any other empty line makes the read fail with `empty_lines`. CR LF line ends are
+// accepted. Inert clauses (remarks, switched-off clauses) must be part of the
+// schema to be accepted.
+ReadResult read_clauses(std::string_view text, const ClauseSchema& schema);
+
+} // namespace orve
