@@ -10,4 +10,9 @@ void set_command(AppState& state, Dialogs& ui, int id, bool enabled) {
     }
 }
 
+void set_main_title(AppState& state, Dialogs& ui, const std::string& title) {
+    state.main_title = title;
+    ui.set_main_title(title);
+}
+
 } // namespace orve

@@ -33,5 +33,7 @@ struct AppState {
 // Enables or disables a command and tells the front end when the state changed.
 class Dialogs;
 void set_command(AppState& state, Dialogs& ui, int id, bool enabled);
+// Sets the main window's title and tells the front end.
+void set_main_title(AppState& state, Dialogs& ui, const std::string& title);
 
 } // namespace orve

@@ -9,7 +9,10 @@ namespace {
 
 // Identifier, menu text and the commands enabled once the command completed.
 const std::vector<CommandInfo> kCommands = {
-    {10062, "Rule Base loading", {10063, 10065, 10066, 10067, 10133, 10135, 10136, 10074, 10090, 10100, 10112, 10123, 10154, 10155, 10150}},
+    {10062,
+     "Rule Base loading",
+     {10063, 10065, 10066, 10067, 10133, 10135, 10136, 10074, 10090, 10100, 10112, 10123, 10154,
+      10155, 10150}},
     {10063, "Importing askable conditions and argument values from external data sources", {}},
     {10065, "Inspecting a single rule", {}},
     {10066, "Inspecting all rules", {}},
@@ -97,17 +100,19 @@ const std::vector<CommandInfo> kCommands = {
 
 // Disabled at start-up; every other command starts enabled.
 constexpr std::array kDisabledAtStart = {
-    10063, 10065, 10066, 10067, 10071, 10072, 10074, 10077, 10078, 10079, 10080, 10081,
-    10082, 10083, 10087, 10088, 10090, 10092, 10093, 10097, 10098, 10100, 10101, 10105,
-    10106, 10112, 10113, 10117, 10118, 10123, 10124, 10128, 10129, 10135, 10136, 10137,
-    10138, 10139, 10150, 10154, 10155};
+    10063, 10065, 10066, 10067, 10071, 10072, 10074, 10077, 10078, 10079, 10080,
+    10081, 10082, 10083, 10087, 10088, 10090, 10092, 10093, 10097, 10098, 10100,
+    10101, 10105, 10106, 10112, 10113, 10117, 10118, 10123, 10124, 10128, 10129,
+    10135, 10136, 10137, 10138, 10139, 10150, 10154, 10155};
 
 constexpr std::array kSubmenuHeaders = {10064, 10073, 10075, 10076, 10089, 10091, 10099, 10111,
                                         10122, 10133, 10134, 10140, 10149, 10153, 10156};
 
 } // namespace
 
-const std::vector<CommandInfo>& command_table() { return kCommands; }
+const std::vector<CommandInfo>& command_table() {
+    return kCommands;
+}
 
 const CommandInfo* find_command(int id) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -119,7 +124,9 @@ bool is_submenu_header(int id) {
     return std::find(kSubmenuHeaders.begin(), kSubmenuHeaders.end(), id) != kSubmenuHeaders.end();
 }
 
-CommandStates::CommandStates() { reset(); }
+CommandStates::CommandStates() {
+    reset();
+}
 
 void CommandStates::reset() {
     enabled_.clear();

@@ -28,11 +28,11 @@ class Shell {
     Dialogs& ui() { return ui_; }
 
   private:
+    // Runs the command's work; false when it failed.
+    bool dispatch(int id);
+
     AppState state_;
     Dialogs& ui_;
 };
-
-// Sets the main window's title and tells the front end.
-void set_main_title(AppState& state, Dialogs& ui, const std::string& title);
 
 } // namespace orve

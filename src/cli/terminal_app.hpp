@@ -1,0 +1,17 @@
+// The terminal program: the main prompt over the shell's command table.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace orve::cli {
+
+// Runs the program until the close question is answered Yes or the input ends;
+// returns the exit status. `interactive`: a person types at a terminal (answers
+// are not echoed).
+int run_terminal(std::istream& in, std::ostream& out, bool interactive);
+
+// As above for input that is not a terminal: every line read is echoed.
+int run_terminal(std::istream& in, std::ostream& out);
+
+} // namespace orve::cli

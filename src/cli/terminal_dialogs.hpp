@@ -1,0 +1,77 @@
+// The Dialogs contract on a terminal: dialogues are printed as text blocks set
+// off from the message-window text, and each waiting dialogue reads one answer
+// line.
+#pragma once
+
+#include "external_programs.hpp"
+#include "report/dialogs.hpp"
+#include "terminal_io.hpp"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orve::cli {
+
+class TerminalDialogs : public Dialogs {
+  public:
+    // `interactive`: a person types at a terminal; otherwise answers are echoed.
+    TerminalDialogs(std::istream& in, std::ostream& out, bool interactive)
+        : io_(in, out, interactive) {}
+
+    // The streams, for the main prompt.
+    TerminalIo& io() { return io_; }
+
+    int ask(const std::string& title, const std::string& text,
+            const std::vector<std::string>& buttons) override;
+    bool yes_no(const std::string& title, const std::string& text) override;
+    void note(const std::string& title, const std::string& text) override;
+    std::string get_text(const std::string& title, const std::string& prompt,
+                         const std::string& initial) override;
+    std::string open_file(const std::string& mask, const std::vector<FileFilter>& filters,
+                          const std::string& title) override;
+    std::string save_file(const std::string& mask, const std::vector<FileFilter>& filters,
+                          const std::string& title) override;
+
+    void msg_append(const std::string& text) override;
+    void msg_clear() override;
+    void msg_recreate() override;
+
+    int radio_choice(const RadioChoice& dialog) override;
+    int pick_fact(const PickList& dialog) override;
+    std::vector<int> pick_facts(const PickList& dialog) override;
+    void message_list(const std::string& heading, const std::vector<std::string>& lines) override;
+    std::string argument_value(const std::string& argument) override;
+    std::optional<int> pick_line(const PickList& dialog) override;
+
+    void show_text(const std::string& title, const std::string& text) override;
+    void show_list(const std::string& title, const std::vector<std::string>& lines) override;
+    void show_picture(const std::string& title, const std::string& path) override;
+    void play_sound(const std::string& path) override;
+    void open_document(const std::string& path) override;
+    void set_main_title(const std::string& title) override;
+    void command_state_changed(int id, bool enabled) override;
+
+  private:
+    // "=== Kind: title ===" on a line of its own.
+    void begin_block(const std::string& kind, const std::string& title);
+    // "=== end of kind ===".
+    void end_block(const std::string& kind);
+    // Core text with its line breaks, ending at the start of a line.
+    void print_text(const std::string& text);
+    // "  1 = line" for every line.
+    void print_choices(const std::vector<std::string>& lines);
+    // Lists of a pick dialogue: title, prompt and numbered lines.
+    void print_pick_list(const std::string& kind, const PickList& dialog);
+    // The file dialogues share everything but their kind.
+    std::string file_dialog(const std::string& kind, const std::string& mask,
+                            const std::vector<FileFilter>& filters, const std::string& title);
+    // The "End" button: asks the close question; Yes ends the program.
+    void press_end(const std::string& question);
+
+    TerminalIo io_;
+    ExternalPrograms programs_;
+};
+
+} // namespace orve::cli

@@ -1,0 +1,39 @@
+// The terminal's two streams: answer lines in, text out. Knows whether the
+// output stands at the start of a line, so that dialogues can be set off from
+// message-window text.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace orve::cli {
+
+class TerminalIo {
+  public:
+    // `interactive`: input comes from a person at a terminal, which shows what is
+    // typed; otherwise every line read is echoed after its prompt.
+    TerminalIo(std::istream& in, std::ostream& out, bool interactive)
+        : in_(in), out_(out), interactive_(interactive) {}
+
+    // Writes text of this program (ASCII) as it is.
+    void write(std::string_view text);
+    // Writes text of the core, converted for display.
+    void write_display(std::string_view bytes);
+    // Writes text of this program followed by a line break.
+    void write_line(std::string_view text);
+    // Starts a new line unless the output already stands at the start of one.
+    void begin_line();
+    // Prints the prompt and reads one line without its line end. The end of the
+    // input ends the program: throws ProgramClosed.
+    std::string read_line(std::string_view prompt);
+
+  private:
+    std::istream& in_;
+    std::ostream& out_;
+    bool interactive_;
+    bool at_line_start_ = true;
+};
+
+} // namespace orve::cli

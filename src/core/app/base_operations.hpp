@@ -1,0 +1,13 @@
+// The base operation handlers (`dzialanie_w_bazie_*`) through which menu
+// commands reach a loaded base.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `dzialanie_w_bazie_regul` with an operation code; true when completed.
+bool rule_base_operation(AppState& state, Dialogs& ui, int code);
+
+} // namespace orve

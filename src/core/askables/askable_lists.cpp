@@ -1,0 +1,79 @@
+#include "askables/askable_lists.hpp"
+
+#include "askables/list_helpers.hpp"
+
+namespace orve {
+
+namespace {
+
+const std::string no_condition = "No condition";
+const std::string end_conclusion = "end";
+
+void write_faulty_facts(const Names& bad, Dialogs& ui) {
+    std::string text = "Faulty facts in rule base.\n"
+                       "Following declared facts are not askable conditions: \n";
+    for (const auto& fact : bad) {
+        text += "   " + fact + "\n";
+    }
+    text += " Proceed to the 'Main Menu' options:\n\n"
+            " 'Rule Base Activities', enter the option 'Rule Base Editing'\n"
+            " load the faulty base and remove facts that are not askable conditions.";
+    ui.msg_append(text);
+    ui.note("Faulty facts in rule base",
+            "Faulty facts in rule base.\nFollowing declared facts are not askable conditions\n   " +
+                bracket_list(bad) +
+                "\nProceed to the  option  'Exact Rule Base', enter  'Rule Base Editing',"
+                "\nload the faulty base and remove facts that are not askable conditions. ");
+}
+
+} // namespace
+
+Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
+    std::vector<Names> condition_lists;
+    Names conclusions;
+    for (const auto& rule : rules.rules) {
+        condition_lists.push_back(rule.conditions);
+        conclusions.push_back(rule.conclusion);
+    }
+    lists.lista_warunkow = redukuj(usuniecie_list_wewnetrznych(condition_lists));
+    lists.lista_wnioskow_regul = usun(end_conclusion, redukuj(conclusions));
+    return usun_wszystkie(no_condition,
+                          roznica_zbiorow(lists.lista_warunkow, lists.lista_wnioskow_regul));
+}
+
+void record_askable_conditions(const RuleBase& rules, const std::string& base_name,
+                               AskableLists& lists, Dialogs& ui) {
+    lists.lista_warunkow_dopytywalnych = sortuj(wyznacz_warunki_dopytywalne(rules, lists));
+    std::string text = "\n\nAskable conditions for rule base " + base_name +
+                       " with no taking into account the model base:\n";
+    lists.dopytywalny.clear();
+    for (const auto& condition : lists.lista_warunkow_dopytywalnych) {
+        lists.dopytywalny.insert(condition);
+        text += condition + "\n";
+    }
+    ui.msg_append(text + "\n\n");
+}
+
+bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui) {
+    const Names bad = roznica_zbiorow(rules.facts, wyznacz_warunki_dopytywalne(rules, lists));
+    if (bad.empty()) {
+        return true;
+    }
+    write_faulty_facts(bad, ui);
+    // The Rule Base counts as not loaded from here on; its askability table
+    // goes with it.
+    rules.facts.clear();
+    rules.rules.clear();
+    rules.name.reset();
+    lists.dopytywalny.clear();
+    return false;
+}
+
+const Names& ogolna_lista_dopytywalnych(const AskableLists& lists) {
+    if (lists.lista_warunkow_i_argumentow_dopytywalnych) {
+        return *lists.lista_warunkow_i_argumentow_dopytywalnych;
+    }
+    return lists.lista_warunkow_dopytywalnych;
+}
+
+} // namespace orve

@@ -1,0 +1,14 @@
+// The askables display command of the Rule Base.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// "Rule Base askable conditions": shows the Rule Base's askable conditions in the
+// askables inspection window, with the model conclusions left out while a Model
+// Base is loaded. Does nothing without a Rule Base.
+void show_rule_base_askables(const AppState& state, Dialogs& ui);
+
+} // namespace orve

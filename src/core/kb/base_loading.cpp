@@ -1,0 +1,256 @@
+#include "kb/base_loading.hpp"
+
+#include "kb/base_schemas.hpp"
+#include "kb/clause_reader.hpp"
+#include "kb/file_lookup.hpp"
+#include "kb/load_followups.hpp"
+#include "kb/load_texts.hpp"
+#include "kb/media_folders.hpp"
+#include "report/report_file.hpp"
+#include "verify/structural_checks.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace orve {
+
+namespace {
+
+std::optional<BaseName>& name_record(KnowledgeBaseSet& kb, BaseKind kind) {
+    switch (kind) {
+    case BaseKind::Rule:
+        return kb.rule.name;
+    case BaseKind::Model:
+        return kb.model.name;
+    case BaseKind::Constraint:
+        return kb.constraint.name;
+    case BaseKind::Advice:
+        return kb.advice.name;
+    case BaseKind::Graphics:
+        return kb.graphics.name;
+    case BaseKind::Sound:
+        break;
+    }
+    return kb.sound.name;
+}
+
+// Step 1: the flags that bar loading a dependent base.
+bool blocked(const AppState& state, BaseKind kind) {
+    const bool inconsistent = state.findings.externally_inconsistent();
+    switch (kind) {
+    case BaseKind::Rule:
+        return false;
+    case BaseKind::Constraint:
+    case BaseKind::Advice:
+        return inconsistent || state.findings.sprzecznosc_mr;
+    default:
+        return inconsistent;
+    }
+}
+
+// Step 2: empty what the load of this kind replaces.
+void empty_tables(AppState& state, BaseKind kind) {
+    state.findings.rozne_numery.erase(kind);
+    switch (kind) {
+    case BaseKind::Rule:
+        reset_for_rule_base(state);
+        break;
+    case BaseKind::Model:
+        state.kb.model = {};
+        break;
+    case BaseKind::Constraint:
+        state.kb.constraint = {};
+        state.findings.sprzecznosc_2 = false;
+        state.findings.nadmiarowosc_2 = false;
+        break;
+    case BaseKind::Advice:
+        state.kb.advice = {};
+        break;
+    case BaseKind::Graphics:
+        state.kb.graphics = {};
+        break;
+    case BaseKind::Sound:
+        state.kb.sound = {};
+        break;
+    }
+}
+
+void write_lines(Dialogs& ui, const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        ui.msg_append(line + "\n");
+    }
+}
+
+// Fallbacks a to d, tried in order when the procedure ended without completing.
+bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind) {
+    const LoadTexts& texts = load_texts(kind);
+    if (!name_record(state.kb, kind)) {
+        if (state.blad) {
+            write_lines(ui, texts.repair_lines);
+            ui.note(texts.repair_title, texts.repair_note);
+            state.jestem_tu = false;
+            return true;
+        }
+        if (state.jestem_tu && (kind != BaseKind::Model || state.duplikat_nazwy_mo.empty())) {
+            write_lines(ui, texts.empty_lines_lines);
+            ui.note(texts.empty_lines_title, texts.empty_lines_note);
+            state.jestem_tu = false;
+            return true;
+        }
+    }
+    state.jestem_tu = false;
+    if (kind != BaseKind::Rule && !state.kb.rule.name) {
+        ui.note("Attention!", "Load Rule Base first!");
+        return true;
+    }
+    if (state.findings.numbers_not_unique()) {
+        return false;
+    }
+    const Findings& f = state.findings;
+    switch (kind) {
+    case BaseKind::Rule:
+        set_main_title(state, ui, "orve");
+        return true;
+    case BaseKind::Model:
+        return true;
+    case BaseKind::Constraint:
+        return !f.externally_inconsistent() && !f.sprzecznosc_2 && !f.nadmiarowosc_2;
+    default:
+        return !f.externally_inconsistent();
+    }
+}
+
+// Writes the syntax error with its caret line and shows the error note.
+void report_syntax_error(Dialogs& ui, const std::string& file_name, const SyntaxError& error) {
+    const bool shown = error.position >= 1 && error.position <= 29999;
+    const std::string blanks(shown ? static_cast<std::size_t>(error.position - 1) : 0, ' ');
+    std::string written = "Syntax error in file " + file_name + "\n" + error.line_text + "\n";
+    if (shown) {
+        written += blanks + "^\n";
+    }
+    ui.msg_append(written + error.message + "\n\n");
+    ui.note("Exception handling", "Syntax error in file " + file_name + "\n\n" + error.line_text +
+                                      "\n" + blanks + "\n" + error.message);
+}
+
+// Rule Base only: the knowledge-base name and the extension of its file name.
+void record_knowledge_base_name(AppState& state, const std::string& file_name) {
+    state.wyroznik = knowledge_base_name_of(file_name);
+    state.rozszerzenie = file_name.substr(std::min(file_name.size(), state.wyroznik.size() + 2));
+}
+
+void write_loaded(AppState& state, Dialogs& ui, BaseKind kind, const std::string& name) {
+    const LoadTexts& texts = load_texts(kind);
+    ui.msg_append(texts.loaded_first + name + "\n" + texts.loaded_second + "\n");
+    ui.note(texts.note_title, texts.note_head + "\n    " + name + "\nhas been loaded!");
+    if (kind == BaseKind::Rule) {
+        set_main_title(state, ui,
+                       "orve_EE consults Knowledge Base " + to_upper_ascii(state.wyroznik));
+    }
+}
+
+bool run_followups(AppState& state, Dialogs& ui, BaseKind kind) {
+    switch (kind) {
+    case BaseKind::Rule:
+        return rule_base_followups(state, ui);
+    case BaseKind::Model:
+        return model_base_followups(state, ui);
+    case BaseKind::Constraint:
+        return constraint_base_followups(state, ui);
+    case BaseKind::Advice:
+        return advice_base_followups(state, ui);
+    default:
+        return true;
+    }
+}
+
+// Steps 6 to 9 on the picked file; false when the procedure ends early.
+bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::path& path) {
+    const std::string file_name = path.filename().string();
+    state.jestem_tu = true;
+    const std::optional<std::string> text = read_whole_file(path.string());
+    if (!text) {
+        state.jestem_tu = false;
+        ui.note("Attention error!", "The file\n   " + path.string() + "\ncannot be read.");
+        return false;
+    }
+    const ReadResult result = read_clauses(*text, schema_of(kind));
+    fill_tables(kind, result.clauses, state.kb);
+    if (result.error) {
+        state.blad = true;
+        report_syntax_error(ui, file_name, *result.error);
+        return false;
+    }
+    if (result.empty_lines) {
+        return false;
+    }
+    // The file has been read: from here on a refusal is reported by its own step.
+    state.jestem_tu = false;
+    name_record(state.kb, kind) = BaseName{file_name, path.string()};
+    if (kind == BaseKind::Rule) {
+        record_knowledge_base_name(state, file_name);
+    }
+    if (!check_media_folder(state, ui, kind)) {
+        return false;
+    }
+    if (kind == BaseKind::Constraint && !constraint_base_checks(state, ui)) {
+        return false;
+    }
+    write_loaded(state, ui, kind, file_name);
+    return run_followups(state, ui, kind);
+}
+
+// Step 4: the picked file's folder becomes the current folder.
+fs::path enter_folder_of(const std::string& picked) {
+    std::error_code error;
+    fs::path path = fs::absolute(picked, error).lexically_normal();
+    if (!error && path.has_parent_path()) {
+        fs::current_path(path.parent_path(), error);
+    }
+    return path;
+}
+
+} // namespace
+
+void reset_for_rule_base(AppState& state) {
+    state.kb = {};
+    state.askables = {};
+    state.findings = {};
+    state.report = {};
+    state.wyroznik.clear();
+    state.rozszerzenie.clear();
+    state.opis.clear();
+    state.blad = false;
+    state.jestem_tu = false;
+    state.duplikat_nazwy_mo.clear();
+}
+
+bool load_base(AppState& state, Dialogs& ui, BaseKind kind) {
+    if (kind != BaseKind::Rule && !state.kb.rule.name) {
+        ui.note("Attention!", "Load Rule Base first!");
+        return true;
+    }
+    if (blocked(state, kind)) {
+        return false;
+    }
+    empty_tables(state, kind);
+    const LoadTexts& texts = load_texts(kind);
+    const std::string picked = ui.open_file(
+        texts.initial_mask, {{texts.filter_description, texts.pattern}}, texts.dialog_title);
+    if (picked.empty()) {
+        return fallbacks(state, ui, kind);
+    }
+    const fs::path path = enter_folder_of(picked);
+    ui.msg_clear();
+    if (kind != BaseKind::Rule && !korespondencja(state, ui, path.filename().string())) {
+        return fallbacks(state, ui, kind);
+    }
+    if (!read_and_follow_up(state, ui, kind, path)) {
+        return fallbacks(state, ui, kind);
+    }
+    return true;
+}
+
+} // namespace orve

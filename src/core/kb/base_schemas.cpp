@@ -1,0 +1,181 @@
+#include "kb/base_schemas.hpp"
+
+namespace orve {
+
+namespace {
+
+using enum ArgType;
+
+// A working clause type and its switched-off twin ("_" + name, same fields).
+void add_switchable(ClauseSchema& schema, const std::string& name, std::vector<ArgType> fields) {
+    schema.push_back({"_" + name, fields});
+    schema.push_back({name, std::move(fields)});
+}
+
+// A remark clause: "rem_" + name holding one string (or a list of strings).
+void add_remark(ClauseSchema& schema, const std::string& name, ArgType type = String) {
+    schema.push_back({"rem_" + name, {type}});
+}
+
+ClauseSchema rule_schema() {
+    ClauseSchema schema;
+    add_switchable(schema, "rule", {Integer, String, StringList, Integer});
+    add_switchable(schema, "fact", {String});
+    add_remark(schema, "rule");
+    return schema;
+}
+
+ClauseSchema model_schema() {
+    ClauseSchema schema;
+    add_switchable(schema, "model_b", {Integer, String, String, String, String, String, Integer});
+    add_switchable(schema, "model_e", {Integer, String, String, String, StringList, Integer});
+    add_switchable(schema, "model_lin", {Integer, String, String, StringList, StringList, Integer});
+    add_switchable(schema, "model_poly",
+                   {Integer, String, String, String, StringList, IntegerList, Integer});
+    add_switchable(schema, "m_fact", {String});
+    add_switchable(schema, "argument_known", {String, Real});
+    add_switchable(schema, "exclusive_models", {StringList});
+    for (const char* name : {"model_b", "model_e", "model_lin", "model_poly"}) {
+        add_remark(schema, name);
+    }
+    add_remark(schema, "exclusive_models", StringList);
+    return schema;
+}
+
+ClauseSchema constraint_schema() {
+    ClauseSchema schema;
+    add_switchable(schema, "constraint", {Integer, StringList});
+    add_remark(schema, "constraint");
+    return schema;
+}
+
+// Advice, Graphics and Sound Bases: one clause type, no remarks or switched-off clauses.
+ClauseSchema media_schema(const std::string& functor) {
+    return {{functor, {Integer, String}}};
+}
+
+// Field accessors that give an empty value when a clause lacks the expected
+// field, so clauses of another schema cannot throw.
+template <typename T> T field(const Clause& clause, std::size_t index) {
+    if (index < clause.args.size()) {
+        if (const T* value = std::get_if<T>(&clause.args[index])) {
+            return *value;
+        }
+    }
+    return T{};
+}
+
+int integer(const Clause& c, std::size_t i) {
+    return field<int>(c, i);
+}
+double real(const Clause& c, std::size_t i) {
+    return field<double>(c, i);
+}
+std::string text(const Clause& c, std::size_t i) {
+    return field<std::string>(c, i);
+}
+Names names(const Clause& c, std::size_t i) {
+    return field<Names>(c, i);
+}
+Numbers numbers(const Clause& c, std::size_t i) {
+    return field<Numbers>(c, i);
+}
+
+void fill_rule(const Clause& c, RuleBase& base) {
+    if (c.functor == "rule") {
+        base.rules.push_back({integer(c, 0), text(c, 1), names(c, 2), integer(c, 3)});
+    } else if (c.functor == "fact") {
+        base.facts.push_back(text(c, 0));
+    }
+}
+
+void fill_model_clause(const Clause& c, ModelBase& base) {
+    if (c.functor == "model_b") {
+        base.basic.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), text(c, 4),
+                              text(c, 5), integer(c, 6)});
+    } else if (c.functor == "model_e") {
+        base.extended.push_back(
+            {integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4), integer(c, 5)});
+    } else if (c.functor == "model_lin") {
+        base.linear.push_back(
+            {integer(c, 0), text(c, 1), text(c, 2), names(c, 3), names(c, 4), integer(c, 5)});
+    } else if (c.functor == "model_poly") {
+        base.polynomial.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4),
+                                   numbers(c, 5), integer(c, 6)});
+    }
+}
+
+void fill_model(const Clause& c, ModelBase& base) {
+    if (c.functor == "m_fact") {
+        base.m_facts.push_back(text(c, 0));
+    } else if (c.functor == "argument_known") {
+        base.arguments_known.push_back({text(c, 0), real(c, 1)});
+    } else if (c.functor == "exclusive_models") {
+        base.exclusive_models.push_back(names(c, 0));
+    } else {
+        fill_model_clause(c, base);
+    }
+}
+
+void fill_constraint(const Clause& c, ConstraintBase& base) {
+    if (c.functor == "constraint") {
+        base.constraints.push_back({integer(c, 0), names(c, 1)});
+    }
+}
+
+void fill_media(const Clause& c, const char* functor, MediaBase& base) {
+    if (c.functor == functor) {
+        base.clauses.push_back({integer(c, 0), text(c, 1)});
+    }
+}
+
+void fill_one(BaseKind kind, const Clause& c, KnowledgeBaseSet& kb) {
+    switch (kind) {
+    case BaseKind::Rule:
+        return fill_rule(c, kb.rule);
+    case BaseKind::Model:
+        return fill_model(c, kb.model);
+    case BaseKind::Constraint:
+        return fill_constraint(c, kb.constraint);
+    case BaseKind::Advice:
+        return fill_media(c, "advice", kb.advice);
+    case BaseKind::Graphics:
+        return fill_media(c, "graphics", kb.graphics);
+    case BaseKind::Sound:
+        return fill_media(c, "sounds", kb.sound);
+    }
+}
+
+} // namespace
+
+const ClauseSchema& schema_of(BaseKind kind) {
+    static const ClauseSchema rule = rule_schema();
+    static const ClauseSchema model = model_schema();
+    static const ClauseSchema constraint = constraint_schema();
+    static const ClauseSchema advice = media_schema("advice");
+    static const ClauseSchema graphics = media_schema("graphics");
+    static const ClauseSchema sound = media_schema("sounds");
+    switch (kind) {
+    case BaseKind::Rule:
+        return rule;
+    case BaseKind::Model:
+        return model;
+    case BaseKind::Constraint:
+        return constraint;
+    case BaseKind::Advice:
+        return advice;
+    case BaseKind::Graphics:
+        return graphics;
+    case BaseKind::Sound:
+        return sound;
+    }
+    return rule;
+}
+
+void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBaseSet& kb) {
+    for (const Clause& clause : clauses) {
+        fill_one(kind, clause, kb);
+    }
+}
+
+} // namespace orve

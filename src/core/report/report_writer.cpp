@@ -1,0 +1,83 @@
+#include "report/report_writer.hpp"
+
+#include "report/number_format.hpp"
+
+namespace orve {
+
+void ReportWriter::pisz(const std::string& text) {
+    ui_.msg_append(text);
+    lista_dla_raportu({text});
+}
+
+void ReportWriter::piszint(long long value) {
+    pisz(format_int(value));
+}
+
+void ReportWriter::piszreal(double value) {
+    pisz(format_real(value));
+}
+
+void ReportWriter::piszcr() {
+    pisz("\n");
+}
+
+void ReportWriter::plain(const std::string& text) {
+    ui_.msg_append(text);
+}
+
+void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {
+    // Build the new text aside and swap it in, so the buffer never holds a
+    // partial append even if memory runs out half-way.
+    std::string next = buffer_.text;
+    for (const auto& piece : pieces) {
+        next += piece;
+    }
+    buffer_.text.swap(next);
+}
+
+void ReportWriter::pisz_liste_dla_raportu_s(const std::vector<std::string>& items) {
+    if (items.empty()) {
+        piszcr();
+        return;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        pisz(items[i]);
+        pisz(i + 1 < items.size() ? "," : "]");
+    }
+}
+
+void ReportWriter::pisz_liste_dla_raportu_i(const std::vector<std::string>& items) {
+    if (items.empty()) {
+        piszcr();
+        piszcr();
+        return;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        pisz(items[i]);
+        if (i + 1 < items.size()) {
+            pisz(",");
+        } else {
+            piszcr();
+        }
+    }
+}
+
+void kasowanie_tekst_raportu(ReportBuffer& buffer) {
+    buffer.text.clear();
+}
+
+void opcja_z_menu_szczegolowosci(ReportBuffer& buffer, int option) {
+    if (option == 1) {
+        kasowanie_szczegolowosc(buffer);
+        buffer.detail = DetailLevel::Low;
+    } else if (option == 2) {
+        kasowanie_szczegolowosc(buffer);
+        buffer.detail = DetailLevel::High;
+    }
+}
+
+void kasowanie_szczegolowosc(ReportBuffer& buffer) {
+    buffer.detail = DetailLevel::Absent;
+}
+
+} // namespace orve

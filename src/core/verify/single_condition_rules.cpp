@@ -1,0 +1,76 @@
+// Rules with a single condition: recorded after a Rule Base is loaded and
+// offered for listing, since such a rule often only renames its condition.
+#include "verify/structural_checks.hpp"
+
+#include "verify/verify_text.hpp"
+
+namespace orve {
+
+namespace {
+
+std::string offer_text(const std::string& name) {
+    return "The Elementary Exact Rule Base \n   " + name + "\ncontains at least one rule with " +
+           "a single condition." + "\n\nFor exact rule bases such a rule may often be a " +
+           " \ntautology, that simply exchanges one name (for the " +
+           "\nsingle condition) by another name (for the conclusion)," +
+           "\nwhile contributing nothing of logical substance and " +
+           "\nmaking the rule base less transparent and readable." +
+           "\n\nDo you wish to see rules with single conditions?";
+}
+
+// Shows one recorded rule; false when the user wants to see no more.
+bool show_rule(const std::string& name, const SingleConditionRule& rule, Dialogs& ui) {
+    const std::string number = std::to_string(rule.number);
+    ui.msg_append("Rule " + number + " with conclusion '" + rule.conclusion + "'\n" +
+                  "and with single condition '" + rule.condition + "'.\n");
+    return ui.yes_no("Rule with single condition",
+                     "The Elementary Exact Rule Base\n   " + name + "\ncontains rule " + number +
+                         " with conclusion\n   " + rule.conclusion +
+                         "\nand with single condition\n   " + rule.condition + "." +
+                         "\n\nDo you wish to see the next rule with single condition?");
+}
+
+void advise(Dialogs& ui) {
+    ui.msg_append("If you wish to delete or correct a tautological rule,\n"
+                  "enter 'Rule Base', choose option\n"
+                  "'Rule Base Editing' and load the faulty rule base.\n"
+                  "If not, proceed with loading the remaining bases.\n");
+    ui.note("Advice", "If you wish to delete or correct a tautological rule, enter 'Exact Rule "
+                      "Base', choose option,\n'Rule Base Editing' and load the faulty rule "
+                      "base.\n If not, proceed with loading the remaining bases.");
+}
+
+} // namespace
+
+void wykrywanie_warunkow_pojedynczych(AppState& state, Dialogs& ui) {
+    auto& found = state.findings.pojedynczy_warunek;
+    found.clear();
+    for (const auto& rule : state.kb.rule.rules) {
+        if (rule.conditions.size() == 1) {
+            found.push_back({rule.number, rule.conclusion, rule.conditions.front()});
+        }
+    }
+    if (found.empty()) {
+        return;
+    }
+    const std::string name = loaded_name(state.kb.rule.name);
+    ui.msg_append("The Rule Base " + name + "\n" +
+                  "contains at least one rule with a single condition.\n"
+                  "For exact rule bases such a rule may often be a tautology\n"
+                  "that simply exchanges one name (for the single condition)\n"
+                  "by another name (for the conclusion), while contributing\n"
+                  "nothing of logical substance and making the rule base less\n"
+                  "transparent and readable.\n");
+    if (!ui.yes_no("Choose:", offer_text(name))) {
+        return;
+    }
+    ui.msg_append("The Rule Base " + name + " contains:\n\n");
+    for (const auto& rule : found) {
+        if (!show_rule(name, rule, ui)) {
+            return;
+        }
+    }
+    advise(ui);
+}
+
+} // namespace orve

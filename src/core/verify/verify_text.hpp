@@ -1,0 +1,26 @@
+// Small text helpers shared by the verification messages.
+#pragma once
+
+#include "kb/knowledge_base.hpp"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orve {
+
+// The file name of a loaded base, or the empty text when none is loaded.
+inline std::string loaded_name(const std::optional<BaseName>& name) {
+    return name ? name->name : std::string();
+}
+
+// Rule numbers joined by a separator: {2, 1} with " ==> " gives "2 ==> 1".
+inline std::string join_numbers(const std::vector<int>& numbers, const std::string& separator) {
+    std::string joined;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        joined += (i == 0 ? "" : separator) + std::to_string(numbers[i]);
+    }
+    return joined;
+}
+
+} // namespace orve

@@ -1,0 +1,133 @@
+#include "askables/askable_lists.hpp"
+#include "askables/askables_display.hpp"
+#include "askables/list_helpers.hpp"
+#include "support/scripted_dialogs.hpp"
+
+#include <gtest/gtest.h>
+
+namespace orve {
+namespace {
+
+// Conditions used twice, a condition concluded by another rule, "end" both as a
+// condition and as a conclusion, a "No condition" rule and a byte above 127.
+RuleBase fire_rules() {
+    RuleBase base;
+    base.rules = {
+        {1, "hot", {"fire", "wood"}, 0},
+        {2, "fire", {"spark", "wood"}, 0},
+        {3, "end", {"end", "Zebra"}, 0},
+        {4, "alarm", {"No condition"}, 0},
+        {5,
+         "hot",
+         {"alarm",
+          "\xB9"
+          "cid",
+          "spark"},
+         0},
+    };
+    base.name = BaseName{"RUfire.EEB", "/kb/RUfire.EEB"};
+    return base;
+}
+
+TEST(AskableConditions, DeterminationRecordsListsInLastUseOrder) {
+    AskableLists lists;
+    const Names askable = wyznacz_warunki_dopytywalne(fire_rules(), lists);
+    EXPECT_EQ(lists.lista_warunkow, (Names{"fire", "wood", "end", "Zebra", "No condition", "alarm",
+                                           "\xB9"
+                                           "cid",
+                                           "spark"}));
+    EXPECT_EQ(lists.lista_wnioskow_regul, (Names{"fire", "alarm", "hot"}));
+    EXPECT_EQ(askable, (Names{"wood", "end", "Zebra",
+                              "\xB9"
+                              "cid",
+                              "spark"}));
+}
+
+TEST(AskableConditions, LoadStepSortsRecordsAndWrites) {
+    AskableLists lists;
+    lists.dopytywalny = {"stale"};
+    test::ScriptedDialogs ui;
+    record_askable_conditions(fire_rules(), "RUfire.EEB", lists, ui);
+
+    const Names sorted{"Zebra", "end", "spark", "wood",
+                       "\xB9"
+                       "cid"};
+    EXPECT_EQ(lists.lista_warunkow_dopytywalnych, sorted);
+    EXPECT_EQ(lists.dopytywalny, std::set<std::string>(sorted.begin(), sorted.end()));
+    EXPECT_EQ(ui.window, "\n\nAskable conditions for rule base RUfire.EEB with no taking into "
+                         "account the model base:\nZebra\nend\nspark\nwood\n\xB9"
+                         "cid\n\n\n");
+    EXPECT_TRUE(ui.notes.empty());
+    EXPECT_EQ(&ogolna_lista_dopytywalnych(lists), &lists.lista_warunkow_dopytywalnych);
+
+    lists.lista_warunkow_i_argumentow_dopytywalnych = Names{"joint"};
+    EXPECT_EQ(ogolna_lista_dopytywalnych(lists), Names{"joint"});
+}
+
+TEST(DeclaredFacts, AskableFactsPass) {
+    RuleBase base = fire_rules();
+    base.facts = {"wood", "end", "spark"};
+    AskableLists lists;
+    test::ScriptedDialogs ui;
+    EXPECT_TRUE(testowanie_dopytywalnosci_faktow(base, lists, ui));
+    EXPECT_EQ(ui.window, "");
+    EXPECT_TRUE(ui.notes.empty());
+    EXPECT_TRUE(base.name.has_value());
+    EXPECT_EQ(base.rules.size(), 5U);
+}
+
+TEST(DeclaredFacts, FactsThatAreNotAskableDropTheRuleBase) {
+    RuleBase base = fire_rules();
+    base.facts = {"wood", "hot", "No condition"};
+    AskableLists lists;
+    test::ScriptedDialogs ui;
+    EXPECT_FALSE(testowanie_dopytywalnosci_faktow(base, lists, ui));
+
+    EXPECT_EQ(ui.window, "Faulty facts in rule base.\n"
+                         "Following declared facts are not askable conditions: \n"
+                         "   hot\n"
+                         "   No condition\n"
+                         " Proceed to the 'Main Menu' options:\n\n"
+                         " 'Rule Base Activities', enter the option 'Rule Base Editing'\n"
+                         " load the faulty base and remove facts that are not askable "
+                         "conditions.");
+    EXPECT_EQ(ui.notes,
+              (std::vector<test::Note>{
+                  {"Faulty facts in rule base",
+                   "Faulty facts in rule base.\nFollowing declared facts are not askable "
+                   "conditions\n   [\"hot\",\"No condition\"]\nProceed to the  option  'Exact "
+                   "Rule Base', enter  'Rule Base Editing',\nload the faulty base and remove "
+                   "facts that are not askable conditions. "}}));
+    EXPECT_TRUE(base.facts.empty());
+    EXPECT_TRUE(base.rules.empty());
+    EXPECT_FALSE(base.name.has_value());
+    EXPECT_TRUE(lists.dopytywalny.empty());
+}
+
+TEST(RuleBaseAskablesCommand, TitleAndListDependOnTheModelBase) {
+    AppState state;
+    test::ScriptedDialogs ui;
+    show_rule_base_askables(state, ui);
+    EXPECT_TRUE(ui.log.empty());
+
+    state.kb.rule = fire_rules();
+    state.askables.lista_warunkow_dopytywalnych = {"a", "b"};
+    show_rule_base_askables(state, ui);
+    EXPECT_EQ(ui.window, "");
+    EXPECT_EQ(ui.log, std::vector<std::string>{
+                          "show_list: Askable conditions for rule base  RUfire.EEB while not "
+                          "taking into account the  model base.  | a;b;"});
+
+    ui.log.clear();
+    state.kb.model.name = BaseName{"MOfire.EEB", "/kb/MOfire.EEB"};
+    state.askables.lista_wszystkich_dopytywalnych_dla_wyswietlania = Names{"b"};
+    show_rule_base_askables(state, ui);
+    EXPECT_EQ(ui.window, "     Askable conditions for rule base   RUfire.EEB\n"
+                         "      while taking into account the model base MOfire.EEB\n");
+    EXPECT_EQ(ui.log, std::vector<std::string>{
+                          "show_list: Askable conditions for rule base  RUfire.EEB while "
+                          "taking into account the  model base MOfire.EEB | b;"});
+}
+
+} // namespace
+} // namespace orve

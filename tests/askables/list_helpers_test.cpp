@@ -1,0 +1,85 @@
+#include "askables/list_helpers.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace orve {
+namespace {
+
+struct UnaryCase {
+    Names input;
+    Names expected;
+};
+
+TEST(ListHelpers, RedukujKeepsTheLastOccurrence) {
+    const UnaryCase cases[] = {
+        {{}, {}},
+        {{"a"}, {"a"}},
+        {{"a", "b", "a"}, {"b", "a"}},
+        {{"x", "y", "x", "z", "y", "x"}, {"z", "y", "x"}},
+        {{"A", "a", "a ", "A"}, {"a", "a ", "A"}}, // case and blanks count
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(redukuj(c.input), c.expected);
+    }
+}
+
+TEST(ListHelpers, SortujOrdersUnsignedBytesPrefixFirst) {
+    const UnaryCase cases[] = {
+        {{}, {}},
+        {{"b"}, {"b"}},
+        {{"b", "a"}, {"a", "b"}},
+        {{"b", "b", "a"}, {"a", "b", "b"}},
+        // Upper case before lower case, a prefix before its extensions, bytes
+        // above 127 after every ASCII letter.
+        {{"ab", "\xB9", "a", "Zz", "abc", "z", "\xE6x", "\xB9"},
+         {"Zz", "a", "ab", "abc", "z", "\xB9", "\xB9", "\xE6x"}},
+        {{"", "No condition", " x"}, {"", " x", "No condition"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sortuj(c.input), c.expected);
+    }
+}
+
+TEST(ListHelpers, SortujMatchesAReferenceOnALongList) {
+    Names input;
+    for (unsigned i = 0; i < 1000; ++i) {
+        input.push_back(std::string(1, static_cast<char>((i * 37U) % 256U)) +
+                        std::to_string((i * 7919U) % 101U));
+    }
+    Names reference = input;
+    std::sort(reference.begin(), reference.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+            });
+    });
+    EXPECT_EQ(sortuj(input), reference);
+}
+
+TEST(ListHelpers, RemovalDifferenceAndReversal) {
+    const Names list{"a", "b", "a", "c"};
+    EXPECT_EQ(usun("a", list), (Names{"b", "a", "c"}));
+    EXPECT_EQ(usun("x", list), list);
+    EXPECT_EQ(usun_wszystkie("a", list), (Names{"b", "c"}));
+    EXPECT_EQ(usun_wszystkie("a", {}), Names{});
+    EXPECT_EQ(odwracanie(list), (Names{"c", "a", "b", "a"}));
+
+    EXPECT_EQ(roznica_zbiorow(list, {"a"}), (Names{"b", "c"}));
+    EXPECT_EQ(roznica_zbiorow(list, {}), list);
+    EXPECT_EQ(roznica_zbiorow({}, {"a"}), Names{});
+    EXPECT_EQ(roznica_zbiorow({"b", "a", "b"}, {"c", "A"}), (Names{"b", "a", "b"}));
+
+    EXPECT_EQ(usuniecie_list_wewnetrznych({{"a", "b"}, {}, {"b"}}), (Names{"a", "b", "b"}));
+    EXPECT_EQ(usuniecie_list_wewnetrznych({}), Names{});
+}
+
+TEST(ListHelpers, BracketListQuotesEachElement) {
+    EXPECT_EQ(bracket_list({}), "[]");
+    EXPECT_EQ(bracket_list({"a"}), "[\"a\"]");
+    EXPECT_EQ(bracket_list({"a", "b c"}), "[\"a\",\"b c\"]");
+}
+
+} // namespace
+} // namespace orve

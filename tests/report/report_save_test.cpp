@@ -1,0 +1,149 @@
+#include "report/report_file.hpp"
+#include "support/scripted_dialogs.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace orve {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string ask_line = "ask: Report of chaining/diagnosing | Do you wish to save the report?";
+const std::string save_line = "save_file: Declare name of report (*.RPT) | *.RPT";
+const std::string prompts = " Do you wish to save the report?   Declare name of report (*.RPT): ";
+
+// A fresh folder per test, removed afterwards.
+struct ReportFiles : ::testing::Test {
+    fs::path folder;
+    ReportBuffer buffer;
+    test::ScriptedDialogs ui;
+    ReportWriter out{buffer, ui};
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("orve_report_") + info->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string contents_of(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(ReportFiles, DecliningSavesNothing) {
+    // "2" is "&No"; "" closes the dialogue, which answers with the last button.
+    for (const std::string answer : {"2", ""}) {
+        test::ScriptedDialogs dialogs;
+        ReportWriter writer{buffer, dialogs};
+        buffer.text = "kept";
+        dialogs.answer({answer});
+        EXPECT_TRUE(raport(writer));
+        EXPECT_EQ(dialogs.window, " Do you wish to save the report?  ");
+        EXPECT_EQ(dialogs.log, std::vector<std::string>{ask_line});
+        EXPECT_TRUE(dialogs.notes.empty());
+        EXPECT_EQ(buffer.text, "kept");
+    }
+}
+
+TEST_F(ReportFiles, CancellingTheFileDialogueFailsSilently) {
+    buffer.text = "kept";
+    ui.answer({"1", ""});
+    EXPECT_FALSE(raport(out));
+    EXPECT_EQ(ui.window, prompts);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{ask_line, save_line}));
+    EXPECT_TRUE(ui.notes.empty());
+    EXPECT_EQ(buffer.text, "kept");
+}
+
+TEST_F(ReportFiles, SavingWritesOneClauseAndAnnouncesIt) {
+    const fs::path file = folder / "first.RPT";
+    buffer.text = "Rule 3\nsays \"yes\"";
+    ui.answer({"1", file.string()});
+    ASSERT_TRUE(raport(out));
+
+    EXPECT_EQ(contents_of(file), "tekst_raportu(\"Rule 3\\nsays \\\"yes\\\"\")\n");
+    EXPECT_EQ(ui.window, prompts + "\n Report " + file.string() + " has been saved.\n\n\n");
+    EXPECT_EQ(ui.notes,
+              (std::vector<test::Note>{{"Attention!", "Report first.RPT  has been saved."}}));
+    EXPECT_EQ(buffer.text, "Rule 3\nsays \"yes\"");
+}
+
+TEST_F(ReportFiles, AnEmptyReportIsStillSaved) {
+    const fs::path file = folder / "empty.RPT";
+    ui.answer({"1", file.string()});
+    ASSERT_TRUE(raport(out));
+    EXPECT_EQ(contents_of(file), "tekst_raportu(\"\")\n");
+}
+
+TEST_F(ReportFiles, AFileThatCannotBeWrittenGivesAnErrorNoteOnly) {
+    const fs::path file = folder / "missing" / "r.RPT";
+    buffer.text = "kept";
+    ui.answer({"1", file.string()});
+    EXPECT_FALSE(raport(out));
+
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(ui.window, prompts);
+    ASSERT_EQ(ui.notes.size(), 1U);
+    EXPECT_EQ(ui.notes[0].title, "Attention error!");
+    EXPECT_EQ(ui.notes[0].text.rfind("The report could not be saved:\n", 0), 0U);
+    EXPECT_EQ(buffer.text, "kept");
+}
+
+TEST_F(ReportFiles, AnAwkwardTextReadsBackIdentical) {
+    const std::string awkward = "q\"uo\"te \\ back\\\\slash\r\nCR LF\n\n\xB9\xE6\xEA\xFF end\\n";
+    const fs::path file = folder / "awkward.RPT";
+    buffer.text = awkward;
+    ui.answer({"1", file.string()});
+    ASSERT_TRUE(raport(out));
+
+    buffer.text = "unsaved report of the last run";
+    ui.log.clear();
+    ui.answer({file.string()});
+    ASSERT_TRUE(report_inspection(out));
+    EXPECT_EQ(buffer.text, awkward);
+    EXPECT_EQ(ui.log,
+              (std::vector<std::string>{"open_file: Pick Report to be Inspected!  | *.rpt",
+                                        "show_text: Report inspection: awkward.RPT | " + awkward}));
+}
+
+TEST_F(ReportFiles, InspectionCancelledLeavesTheBuffer) {
+    buffer.text = "kept";
+    ui.answer({""});
+    EXPECT_FALSE(report_inspection(out));
+    EXPECT_EQ(buffer.text, "kept");
+    EXPECT_TRUE(ui.notes.empty());
+}
+
+TEST_F(ReportFiles, InspectionOfABadFileEndsWithAnErrorNote) {
+    const fs::path not_report = folder / "plain.rpt";
+    std::ofstream(not_report) << "just some text\n";
+    const struct {
+        fs::path path;
+        std::string note;
+    } cases[] = {
+        {not_report, "The file plain.rpt is not a report file."},
+        {folder / "absent.rpt", "The report absent.rpt could not be read."},
+    };
+    for (const auto& c : cases) {
+        test::ScriptedDialogs dialogs;
+        ReportWriter writer{buffer, dialogs};
+        buffer.text = "last run";
+        dialogs.answer({c.path.string()});
+        EXPECT_FALSE(report_inspection(writer));
+        // The buffer is emptied before the file is read.
+        EXPECT_EQ(buffer.text, "");
+        EXPECT_EQ(dialogs.notes, (std::vector<test::Note>{{"Attention error!", c.note}}));
+    }
+}
+
+} // namespace
+} // namespace orve
