@@ -13,16 +13,19 @@ using namespace std::string_literals;
 namespace orve {
 namespace {
 
-const ClauseSchema& rules() { return schema_of(BaseKind::Rule); }
-const ClauseSchema& models() { return schema_of(BaseKind::Model); }
+const ClauseSchema& rules() {
+    return schema_of(BaseKind::Rule);
+}
+const ClauseSchema& models() {
+    return schema_of(BaseKind::Model);
+}
 
 TEST(ClauseReader, DecodesTokensAndKeepsBytes) {
-    const Clause rule = test::read_single(" \trule ( -7 ,\t\"pump on\" , [ \"a\" ,\"b\"] , 0 )  ",
-                                          rules());
+    const Clause rule =
+        test::read_single(" \trule ( -7 ,\t\"pump on\" , [ \"a\" ,\"b\"] , 0 )  ", rules());
     test::expect_same_clause(rule, {"rule", {-7, "pump on"s, Names{"a", "b"}, 0}, 0});
 
-    const Clause escaped =
-        test::read_single(R"(fact("q\"b\\s\nl\rc\tt\qx"))", rules());
+    const Clause escaped = test::read_single(R"(fact("q\"b\\s\nl\rc\tt\qx"))", rules());
     test::expect_same_clause(escaped, {"fact", {"q\"b\\s\nl\rc\ttqx"s}, 0});
 
     // Code page 1250 and UTF-8 bytes, and raw control bytes other than NUL, pass unchanged.
@@ -34,8 +37,8 @@ TEST(ClauseReader, ReadsNumbersOfEveryForm) {
     const struct {
         std::string text;
         double value;
-    } reals[] = {{"2", 2.0},       {"-1.5e3", -1500.0}, {"1E+2", 100.0},
-                 {"0.25", 0.25},   {"1e-400", 0.0},     {"-2147483649", -2147483649.0},
+    } reals[] = {{"2", 2.0},     {"-1.5e3", -1500.0}, {"1E+2", 100.0},
+                 {"0.25", 0.25}, {"1e-400", 0.0},     {"-2147483649", -2147483649.0},
                  {"007.50", 7.5}};
     for (const auto& r : reals) {
         const Clause c = test::read_single("argument_known(\"x\"," + r.text + ")", models());
@@ -43,8 +46,10 @@ TEST(ClauseReader, ReadsNumbersOfEveryForm) {
     }
     const Clause extremes = test::read_single(
         "model_poly(-2147483648,\"g\",\"r\",\"x\",[],[2147483647,-0,007],1)", models());
-    test::expect_same_clause(
-        extremes, {"model_poly", {std::numeric_limits<int>::min(), "g"s, "r"s, "x"s, Names{}, Numbers{2147483647, 0, 7}, 1}, 0});
+    test::expect_same_clause(extremes, {"model_poly",
+                                        {std::numeric_limits<int>::min(), "g"s, "r"s, "x"s, Names{},
+                                         Numbers{2147483647, 0, 7}, 1},
+                                        0});
 }
 
 TEST(ClauseReader, KeepsFileOrderAndLineNumbers) {
@@ -71,8 +76,7 @@ struct ErrorCase {
 const ErrorCase kErrorCases[] = {
     {"ConstraintInRuleBase", BaseKind::Rule, "rule(1,\"a\",[\"b\"],0)\nconstraint(1,[\"a\",\"b\"])",
      kUnknownClause, 2, 1, "Unknown clause name 'constraint'"},
-    {"EndsMidClause", BaseKind::Rule, "fact(\"a\"", kUnexpectedEnd, 1, 9,
-     "Unexpected end of line"},
+    {"EndsMidClause", BaseKind::Rule, "fact(\"a\"", kUnexpectedEnd, 1, 9, "Unexpected end of line"},
     {"EndsInList", BaseKind::Rule, "rule(1,\"a\",[\"b\",\n", kUnexpectedEnd, 1, 17,
      "Unexpected end of line"},
     {"StringNotClosed", BaseKind::Rule, "fact(\"a)", kUnclosedString, 1, 6, "String not closed"},
@@ -97,13 +101,12 @@ const ErrorCase kErrorCases[] = {
      "Argument 3 of 'rule' must be a list of strings"},
     {"NameForString", BaseKind::Rule, "fact(pump)", kWrongArgumentType, 1, 6,
      "Argument 1 of 'fact' must be a string"},
-    {"IntegerInStringList", BaseKind::Rule, "rule(1,\"a\",[\"b\",2],0)", kWrongArgumentType, 1,
-     17, "Elements of argument 3 of 'rule' must be strings"},
+    {"IntegerInStringList", BaseKind::Rule, "rule(1,\"a\",[\"b\",2],0)", kWrongArgumentType, 1, 17,
+     "Elements of argument 3 of 'rule' must be strings"},
     {"NestedList", BaseKind::Constraint, "constraint(1,[[\"a\"]])", kWrongArgumentType, 1, 15,
      "Elements of argument 2 of 'constraint' must be strings"},
-    {"StringInIntegerList", BaseKind::Model,
-     "model_poly(1,\"g\",\"r\",\"x\",[],[\"2\"],0)", kWrongArgumentType, 1, 30,
-     "Elements of argument 6 of 'model_poly' must be integers"},
+    {"StringInIntegerList", BaseKind::Model, "model_poly(1,\"g\",\"r\",\"x\",[],[\"2\"],0)",
+     kWrongArgumentType, 1, 30, "Elements of argument 6 of 'model_poly' must be integers"},
     {"TooManyArguments", BaseKind::Rule, "rule(1,\"a\",[],0,5)", kWrongArgumentCount, 1, 16,
      "Clause 'rule' takes 4 arguments"},
     {"TooFewArguments", BaseKind::Rule, "rule(1,\"a\",[])", kWrongArgumentCount, 1, 14,
@@ -118,8 +121,7 @@ const ErrorCase kErrorCases[] = {
      "',' or ')' expected"},
     {"MissingParenthesis", BaseKind::Rule, "fact \"a\"", kExpectedToken, 1, 6, "'(' expected"},
     {"NoClauseName", BaseKind::Rule, "\"a\"", kExpectedToken, 1, 1, "Clause name expected"},
-    {"EmptyArgument", BaseKind::Rule, "rule(1,,[],0)", kExpectedToken, 1, 8,
-     "Argument expected"},
+    {"EmptyArgument", BaseKind::Rule, "rule(1,,[],0)", kExpectedToken, 1, 8, "Argument expected"},
     {"ListMissingComma", BaseKind::Rule, "rule(1,\"a\",[\"b\" \"c\"],0)", kExpectedToken, 1, 17,
      "',' or ']' expected"},
     {"ListEmptyElement", BaseKind::Rule, "rule(1,\"a\",[\"b\",],0)", kExpectedToken, 1, 17,
@@ -157,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ClauseReaderError, testing::ValuesIn(kErrorCases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClauseReader, ErrorCarriesTheLineWithoutItsLineEnd) {
-    const ReadResult result = read_clauses("fact(\"a\")\r\n  fakt(\"b\")\r\nfact(\"c\")\r\n", rules());
+    const ReadResult result =
+        read_clauses("fact(\"a\")\r\n  fakt(\"b\")\r\nfact(\"c\")\r\n", rules());
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(result.error->line_text, "  fakt(\"b\")");
     EXPECT_EQ(result.error->position, 3);
@@ -206,11 +209,11 @@ TEST(ClauseReader, SurvivesHostileInput) {
     const std::string brackets(1 << 20, '[');
     const std::string cases[] = {
         binary,
-        mb,                                       // a 1 MB name
-        "fact(\"" + mb,                           // a 1 MB unclosed string
-        "rule(" + digits + ",\"a\",[],0)",        // a 1 MB integer
-        "argument_known(\"x\"," + digits + ")",   // a 1 MB real
-        "rule(1,\"a\"," + brackets,               // deep nesting
+        mb,                                           // a 1 MB name
+        "fact(\"" + mb,                               // a 1 MB unclosed string
+        "rule(" + digits + ",\"a\",[],0)",            // a 1 MB integer
+        "argument_known(\"x\"," + digits + ")",       // a 1 MB real
+        "rule(1,\"a\"," + brackets,                   // deep nesting
         "fact(\"a\")\n" + std::string(1 << 20, '\\'), // backslashes only
     };
     for (const std::string& text : cases) {

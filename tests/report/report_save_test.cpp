@@ -1,11 +1,10 @@
 #include "report/report_file.hpp"
 #include "support/scripted_dialogs.hpp"
+#include "support/temp_tree.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace orve {
 namespace {
@@ -16,27 +15,12 @@ const std::string ask_line = "ask: Report of chaining/diagnosing | Do you wish t
 const std::string save_line = "save_file: Declare name of report (*.RPT) | *.RPT";
 const std::string prompts = " Do you wish to save the report?   Declare name of report (*.RPT): ";
 
-// A fresh folder per test, removed afterwards.
 struct ReportFiles : ::testing::Test {
-    fs::path folder;
+    test::TempTree tree;
+    fs::path folder = tree.path();
     ReportBuffer buffer;
     test::ScriptedDialogs ui;
     ReportWriter out{buffer, ui};
-
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("orve_report_") + info->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    static std::string contents_of(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 };
 
 TEST_F(ReportFiles, DecliningSavesNothing) {
@@ -70,7 +54,7 @@ TEST_F(ReportFiles, SavingWritesOneClauseAndAnnouncesIt) {
     ui.answer({"1", file.string()});
     ASSERT_TRUE(raport(out));
 
-    EXPECT_EQ(contents_of(file), "tekst_raportu(\"Rule 3\\nsays \\\"yes\\\"\")\n");
+    EXPECT_EQ(test::read_file(file), "tekst_raportu(\"Rule 3\\nsays \\\"yes\\\"\")\n");
     EXPECT_EQ(ui.window, prompts + "\n Report " + file.string() + " has been saved.\n\n\n");
     EXPECT_EQ(ui.notes,
               (std::vector<test::Note>{{"Attention!", "Report first.RPT  has been saved."}}));
@@ -81,7 +65,7 @@ TEST_F(ReportFiles, AnEmptyReportIsStillSaved) {
     const fs::path file = folder / "empty.RPT";
     ui.answer({"1", file.string()});
     ASSERT_TRUE(raport(out));
-    EXPECT_EQ(contents_of(file), "tekst_raportu(\"\")\n");
+    EXPECT_EQ(test::read_file(file), "tekst_raportu(\"\")\n");
 }
 
 TEST_F(ReportFiles, AFileThatCannotBeWrittenGivesAnErrorNoteOnly) {
@@ -124,8 +108,7 @@ TEST_F(ReportFiles, InspectionCancelledLeavesTheBuffer) {
 }
 
 TEST_F(ReportFiles, InspectionOfABadFileEndsWithAnErrorNote) {
-    const fs::path not_report = folder / "plain.rpt";
-    std::ofstream(not_report) << "just some text\n";
+    const fs::path not_report = tree.write("plain.rpt", "just some text\n");
     const struct {
         fs::path path;
         std::string note;

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, checks the formatting, builds and runs every test:
+# once in a plain build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+"$root/scripts/install-deps.sh"
+
+echo "== formatting"
+cd "$root"
+git ls-files -z -- '*.cpp' '*.hpp' | xargs -0 -r clang-format --dry-run --Werror
+
+for variant in plain sanitize; do
+  echo "== build and test: $variant"
+  build="$root/build-test-$variant"
+  flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  [ "$variant" = sanitize ] && flags=(-DCMAKE_BUILD_TYPE=Debug -DORVE_SANITIZE=ON)
+  cmake -S "$root" -B "$build" -G Ninja "${flags[@]}" >/dev/null
+  cmake --build "$build" -j"$jobs"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$build" --output-on-failure -j"$jobs"
+done
