@@ -14,8 +14,12 @@ const std::string kCloseQuestion = "Do you really wish to close the program?";
 // The "Argument value" dialogue asks with its own wording.
 const std::string kArgumentCloseQuestion = "Do you really wich to close the program?";
 
+// "1-3" in prompts, "1 to 3" in the lines saying what is expected.
 std::string range_text(std::size_t count) {
     return "1-" + std::to_string(count);
+}
+std::string range_words(std::size_t count) {
+    return "1 to " + std::to_string(count);
 }
 
 } // namespace
@@ -76,7 +80,7 @@ int TerminalDialogs::ask(const std::string& title, const std::string& text,
         if (const auto button = parse_button(io_.read_line(prompt), buttons)) {
             return *button;
         }
-        io_.write_line("Please type a button number from " + range_text(captions.size()) +
+        io_.write_line("Please type a button number from " + range_words(captions.size()) +
                        " or a button's caption.");
     }
 }
@@ -180,7 +184,8 @@ int TerminalDialogs::pick_fact(const PickList& dialog) {
         if (const auto position = parse_position(line, static_cast<int>(dialog.lines.size()))) {
             return *position;
         }
-        io_.write_line("Please type a line number from " + range + ", or !end.");
+        io_.write_line("Please type a line number from " + range_words(dialog.lines.size()) +
+                       ", or !end.");
     }
 }
 
@@ -196,7 +201,7 @@ std::vector<int> TerminalDialogs::pick_facts(const PickList& dialog) {
         if (auto picked = parse_positions(line, static_cast<int>(dialog.lines.size()))) {
             return *picked;
         }
-        io_.write_line("Please type line numbers from " + range +
+        io_.write_line("Please type line numbers from " + range_words(dialog.lines.size()) +
                        " separated by blanks or commas, or !end.");
     }
 }
@@ -237,7 +242,8 @@ std::optional<int> TerminalDialogs::pick_line(const PickList& dialog) {
         if (const auto position = parse_position(line, static_cast<int>(dialog.lines.size()))) {
             return position;
         }
-        io_.write_line("Please type a line number from " + range + ", or an empty line to cancel.");
+        io_.write_line("Please type a line number from " + range_words(dialog.lines.size()) +
+                       ", or an empty line to cancel.");
     }
 }
 

@@ -12,7 +12,10 @@ class ShellTest : public ::testing::Test {
   protected:
     ScriptedDialogs ui;
     Shell shell{ui};
-    void SetUp() override { shell.start(); }
+    void SetUp() override {
+        shell.start();
+        ui.log.clear();
+    }
 };
 
 TEST_F(ShellTest, StartsWithTitleAndStartUpCommandStates) {

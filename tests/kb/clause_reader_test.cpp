@@ -156,7 +156,7 @@ TEST_P(ClauseReaderError, ReportsCodeLinePositionAndMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ClauseReaderError, testing::ValuesIn(kErrorCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(ClauseReader, ErrorCarriesTheLineWithoutItsLineEnd) {
     const ReadResult result =
@@ -197,7 +197,7 @@ TEST_P(ClauseReaderLayout, AcceptsOneLineBreakAfterTheLastClauseOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ClauseReaderLayout, testing::ValuesIn(kLayoutCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(ClauseReader, SurvivesHostileInput) {
     std::string binary;

@@ -1,0 +1,130 @@
+#include "app/commands.hpp"
+#include "cli/temp_folder.hpp"
+#include "terminal_app.hpp"
+
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+namespace orve::cli {
+namespace {
+
+struct Session {
+    int status = -1;
+    std::string output;
+};
+
+Session run(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    Session session;
+    session.status = run_terminal(in, out);
+    session.output = out.str();
+    return session;
+}
+
+// The output from the first main prompt on (after the start-up lines).
+std::string after_start(const std::string& output) {
+    const auto prompt = output.find("orve> ");
+    return prompt == std::string::npos ? std::string() : output.substr(prompt);
+}
+
+const std::string kPathNote = "=== Note: Attention ===\n"
+                              "The path to bases is set-up as a result of loading the Rule Base\n"
+                              "=== end of note ===\n";
+const std::string kForwardDisabled =
+    "Command 10154 \"Elementary Exact  Forward Chaining\" is disabled.\n";
+
+TEST(TerminalApp, CommandLines) {
+    struct Case {
+        std::string line;
+        std::string response; // printed between the echoed line and the next prompt
+    };
+    const Case cases[] = {
+        {"10158", kPathNote},
+        {"  path-to-bases   SET-UP ", kPathNote},
+        {"Path-to-Bases\tSet-up", kPathNote},
+        {"10154", kForwardDisabled},
+        {"elementary exact forward chaining", kForwardDisabled},
+        {"ELEMENTARY EXACT  FORWARD   CHAINING", kForwardDisabled},
+        {"10157", "----- message window re-created -----\n"},
+        {"10064", ""}, // a submenu header does nothing
+        {"", ""},
+        {"help", ""}, // "&Help" without a help file in the folder
+        {"foo", "Unknown command: foo (type \"menu\" for the list of commands)\n"},
+        {"99999", "Unknown command: 99999 (type \"menu\" for the list of commands)\n"},
+        {"10158 x", "Unknown command: 10158 x (type \"menu\" for the list of commands)\n"},
+        {"Rule Base", "Unknown command: Rule Base (type \"menu\" for the list of commands)\n"},
+    };
+    for (const auto& c : cases) {
+        const Session session = run(c.line + "\n");
+        EXPECT_EQ(session.status, 0);
+        EXPECT_EQ(after_start(session.output), "orve> " + c.line + "\n" + c.response + "orve> \n")
+            << "line: " << c.line;
+    }
+}
+
+TEST(TerminalApp, StartsWithTitleAndListsTheMenu) {
+    const Session session = run("MENU\n");
+    const std::string& output = session.output;
+    EXPECT_EQ(output.rfind("[title] orve_EE - Orve Shell for Elementary Exact Forward and Backward "
+                           "Chaining \n",
+                           0),
+              0U);
+    EXPECT_NE(output.find("\n10062  enabled   Rule Base loading\n"), std::string::npos);
+    EXPECT_NE(output.find("\n10063  disabled  Importing askable conditions and argument values "
+                          "from external data sources\n"),
+              std::string::npos);
+    EXPECT_NE(output.find("\n10160  enabled   &About\n"), std::string::npos);
+    const std::string menu = after_start(output);
+    EXPECT_EQ(std::count(menu.begin(), menu.end(), '\n'),
+              static_cast<long>(command_table().size()) + 2);
+}
+
+TEST(TerminalApp, ClosingAndTheEndOfInput) {
+    const std::string question = "=== Question: Attention! ===\n"
+                                 "Do you really wish to close the program?\n";
+    // No keeps the program running.
+    Session session = run("close\nn\n10158\n");
+    EXPECT_EQ(session.status, 0);
+    EXPECT_EQ(after_start(session.output), "orve> close\n" + question +
+                                               "[y/n, Enter = Yes]> n\n"
+                                               "orve> 10158\n" +
+                                               kPathNote + "orve> \n");
+    // Yes (also the empty line) ends it; later lines are not read.
+    for (const char* yes : {"y", ""}) {
+        session = run("close\n" + std::string(yes) + "\n10158\n");
+        EXPECT_EQ(session.status, 0);
+        EXPECT_EQ(after_start(session.output),
+                  "orve> close\n" + question + "[y/n, Enter = Yes]> " + yes + "\n");
+    }
+    // The end of input inside a dialogue ends the program at once.
+    session = run("close\n");
+    EXPECT_EQ(session.status, 0);
+    EXPECT_EQ(after_start(session.output), "orve> close\n" + question + "[y/n, Enter = Yes]> \n");
+    session = run("Rule Base loading\n");
+    EXPECT_EQ(session.status, 0);
+    EXPECT_NE(session.output.find("=== Open file: "), std::string::npos);
+    EXPECT_EQ(session.output.substr(session.output.size() - 32), "[file name, Enter = cancel]> \n");
+}
+
+TEST(TerminalApp, ProgramReadsPipedInput) {
+    const test::TempFolder folder;
+    const auto input = folder.write("input.txt", "menu\nclose\ny\n");
+    const auto output = folder.path() / "output.txt";
+    const std::string command = std::string("cd '") + folder.path().string() + "' && '" +
+                                ORVE_CLI_PATH + "' < input.txt > output.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::ifstream file(output);
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("orve> menu\n10062  enabled   Rule Base loading\n"), std::string::npos);
+    EXPECT_NE(text.find("[y/n, Enter = Yes]> y\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace orve::cli

@@ -1,0 +1,40 @@
+// Small bases for the verification tests.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "verify/findings.hpp"
+
+#include <string>
+#include <vector>
+
+namespace orve::test {
+
+inline Rule rule(int number, std::string conclusion, Names conditions) {
+    return {number, std::move(conclusion), std::move(conditions), 0};
+}
+
+// A state with the Rule Base RUboiler.EEB loaded, holding `rules`.
+inline AppState boiler_state(std::vector<Rule> rules = {}) {
+    AppState state;
+    state.kb.rule.rules = std::move(rules);
+    state.kb.rule.name = BaseName{"RUboiler.EEB", "/bases/RUboiler.EEB"};
+    state.wyroznik = "boiler";
+    state.rozszerzenie = ".EEB";
+    return state;
+}
+
+// Records as "(A,B,[chain])" joined by blanks, for readable comparisons.
+inline std::string render(const std::vector<InconsistencyRecord>& records) {
+    std::string text;
+    for (const auto& record : records) {
+        text += text.empty() ? "(" : " (";
+        text += std::to_string(record.a) + "," + std::to_string(record.b) + ",[";
+        for (std::size_t i = 0; i < record.chain.size(); ++i) {
+            text += (i == 0 ? "" : ",") + std::to_string(record.chain[i]);
+        }
+        text += "])";
+    }
+    return text;
+}
+
+} // namespace orve::test
