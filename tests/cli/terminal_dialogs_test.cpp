@@ -56,16 +56,16 @@ const Dialogue kMessage = [](TerminalDialogs& ui) {
     return std::string("shown");
 };
 
-struct Run {
+struct Outcome {
     std::string result; // "closed" when the dialogue ended the program
     std::string output;
 };
 
-Run run_dialogue(const Dialogue& dialogue, const std::string& input) {
+Outcome run_dialogue(const Dialogue& dialogue, const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
     TerminalDialogs ui(in, out, false);
-    Run run;
+    Outcome run;
     try {
         run.result = dialogue(ui);
     } catch (const ProgramClosed&) {
@@ -136,7 +136,7 @@ TEST(TerminalDialogs, AnswerLines) {
         {"message reads no line", kMessage, "", "shown"},
     };
     for (const auto& c : cases) {
-        const Run run = run_dialogue(c.dialogue, c.input);
+        const Outcome run = run_dialogue(c.dialogue, c.input);
         EXPECT_EQ(run.result, c.result) << c.what;
         EXPECT_EQ(count_of(run.output, "\nPlease "), c.complaints) << c.what << "\n" << run.output;
         if (!c.question.empty()) {
@@ -158,9 +158,9 @@ TEST(TerminalDialogs, FileNamesAreTakenFromTheCurrentFolder) {
     const auto open = [](TerminalDialogs& ui) {
         return ui.open_file("RU*.EEB", {{"Rule Base", "RU*.EEB"}}, "Load Rule Base");
     };
-    const Run cancelled = run_dialogue(open, "\n");
-    const Run relative = run_dialogue(open, "  RUboiler.EEB \n");
-    const Run absolute = run_dialogue(open, "/tmp/RUx.EEB\n");
+    const Outcome cancelled = run_dialogue(open, "\n");
+    const Outcome relative = run_dialogue(open, "  RUboiler.EEB \n");
+    const Outcome absolute = run_dialogue(open, "/tmp/RUx.EEB\n");
     std::filesystem::current_path(saved);
 
     EXPECT_EQ(cancelled.result, "");
