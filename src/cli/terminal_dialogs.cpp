@@ -121,7 +121,10 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
         io_.write("Filters:");
         for (const auto& filter : filters) {
             io_.write(" ");
-            io_.write_display(filter.description + " (" + filter.pattern + ")");
+            // Descriptions often name their pattern already ("Rule Base (RU*.EEB)").
+            const bool named = filter.description.find(filter.pattern) != std::string::npos;
+            io_.write_display(named ? filter.description
+                                    : filter.description + " (" + filter.pattern + ")");
         }
         io_.write("\n");
     }

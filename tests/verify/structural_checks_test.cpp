@@ -62,6 +62,17 @@ TEST(Correspondence, AcceptsOnlyTheExactKnowledgeBaseName) {
     }
 }
 
+TEST(Correspondence, ForgottenKnowledgeBaseNameRefusesEveryBase) {
+    for (const char* file : {"MOboiler.EEB", "MO.EEB"}) {
+        SCOPED_TRACE(file);
+        AppState state = boiler_state();
+        state.wyroznik.clear();
+        ScriptedDialogs ui;
+        EXPECT_FALSE(korespondencja(state, ui, file));
+        EXPECT_EQ(ui.notes.size(), 1U);
+    }
+}
+
 AppState constraint_state(std::vector<Constraint> constraints) {
     AppState state = boiler_state();
     state.kb.constraint.constraints = std::move(constraints);

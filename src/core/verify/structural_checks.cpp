@@ -98,7 +98,8 @@ std::string knowledge_base_name_of(const std::string& file_name) {
 }
 
 bool korespondencja(AppState& state, Dialogs& ui, const std::string& file_name) {
-    if (knowledge_base_name_of(file_name) == state.wyroznik) {
+    // A forgotten knowledge-base name (after media browsing) matches no base.
+    if (!state.wyroznik.empty() && knowledge_base_name_of(file_name) == state.wyroznik) {
         return true;
     }
     const std::string chosen = without_folder(file_name);
