@@ -173,16 +173,23 @@ bool LineLexer::read_number(Token& token) {
     return true;
 }
 
+// A string ends on its own line. A NUL byte is refused even inside a string: it
+// marks a binary or UTF-16 file rather than text.
 bool LineLexer::read_string(Token& token) {
+    constexpr std::string_view kStops("\"\\\0", 3);
     const std::size_t start = pos_++;
     std::string value;
     while (pos_ < line_.size()) {
-        // Copy the run of plain bytes up to the next quote or backslash in one step.
-        const std::size_t stop = std::min(line_.find_first_of("\"\\", pos_), line_.size());
+        // Copy the run of plain bytes up to the next special byte in one step.
+        const std::size_t stop = std::min(line_.find_first_of(kStops, pos_), line_.size());
         value.append(line_.substr(pos_, stop - pos_));
         pos_ = stop;
         if (pos_ == line_.size() || (pos_ + 1 == line_.size() && line_[pos_] == '\\')) {
             break;
+        }
+        const std::size_t next = line_[pos_] == '\\' ? pos_ + 1 : pos_;
+        if (line_[next] == '\0') {
+            return fail(kIllegalCharacter, next, "Illegal character " + describe_byte('\0'));
         }
         if (line_[pos_] == '"') {
             ++pos_;
@@ -191,8 +198,8 @@ bool LineLexer::read_string(Token& token) {
             token.value = std::move(value);
             return true;
         }
-        value.push_back(unescape(line_[pos_ + 1]));
-        pos_ += 2;
+        value.push_back(unescape(line_[next]));
+        pos_ = next + 1;
     }
     return fail(kUnclosedString, start, "String not closed");
 }
