@@ -1,5 +1,5 @@
 #include "bmp_info.hpp"
-#include "cli/temp_folder.hpp"
+#include "support/temp_tree.hpp"
 #include "terminal_dialogs.hpp"
 
 #include <cstdint>
@@ -10,8 +10,6 @@
 
 namespace orve::cli {
 namespace {
-
-using test::TempFolder;
 
 void put32(std::string& bytes, std::int64_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -49,7 +47,7 @@ std::string core_bitmap() {
 }
 
 TEST(BmpSize, ReadsTheSizeOrRefuses) {
-    const TempFolder folder;
+    const orve::test::TempTree folder;
     struct Case {
         std::string name;
         std::string bytes;
@@ -72,7 +70,7 @@ TEST(BmpSize, ReadsTheSizeOrRefuses) {
 }
 
 TEST(TerminalMedia, PictureShowsFileAndSizeOrWhyNot) {
-    const TempFolder folder;
+    const orve::test::TempTree folder;
     const std::string good = folder.write("pump.bmp", bitmap(2, 3)).string();
     const std::string bad = folder.write("pump.gif", "GIF89a").string();
     std::istringstream in;
@@ -111,7 +109,7 @@ class SoundTest : public ::testing::Test {
         return out.str();
     }
 
-    TempFolder folder_;
+    orve::test::TempTree folder_;
     std::string saved_path_;
 };
 

@@ -1,8 +1,9 @@
 #include "app/commands.hpp"
-#include "cli/temp_folder.hpp"
+#include "support/temp_tree.hpp"
 #include "terminal_app.hpp"
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -111,7 +112,7 @@ TEST(TerminalApp, ClosingAndTheEndOfInput) {
 }
 
 TEST(TerminalApp, ProgramReadsPipedInput) {
-    const test::TempFolder folder;
+    const orve::test::TempTree folder;
     const auto input = folder.write("input.txt", "menu\nclose\ny\n");
     const auto output = folder.path() / "output.txt";
     const std::string command = std::string("cd '") + folder.path().string() + "' && '" +

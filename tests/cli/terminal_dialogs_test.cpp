@@ -1,4 +1,4 @@
-#include "cli/temp_folder.hpp"
+#include "support/temp_tree.hpp"
 #include "terminal_dialogs.hpp"
 
 #include <functional>
@@ -149,7 +149,7 @@ TEST(TerminalDialogs, AnswerLines) {
 }
 
 TEST(TerminalDialogs, FileNamesAreTakenFromTheCurrentFolder) {
-    const test::TempFolder folder;
+    const orve::test::TempTree folder;
     folder.write("RUboiler.EEB", "");
     folder.write("ruCar.eeb", "");
     folder.write("MOboiler.EEB", "");

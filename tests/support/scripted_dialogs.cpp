@@ -121,7 +121,9 @@ void ScriptedDialogs::show_picture(const std::string& title, const std::string& 
     log.push_back("show_picture: " + title + " | " + path);
 }
 
-void ScriptedDialogs::play_sound(const std::string& path) { log.push_back("play_sound: " + path); }
+void ScriptedDialogs::play_sound(const std::string& path) {
+    log.push_back("play_sound: " + path);
+}
 
 void ScriptedDialogs::open_document(const std::string& path) {
     log.push_back("open_document: " + path);

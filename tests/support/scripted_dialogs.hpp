@@ -25,9 +25,9 @@ class ScriptedDialogs : public Dialogs {
     // file name or "" (cancel) for file dialogues, "1 3" for "Pick facts".
     std::deque<std::string> answers;
 
-    std::string window;      // message window text since the last clear
-    std::string all_output;  // every message-window write, clears ignored
-    std::vector<Note> notes; // notes in call order
+    std::string window;           // message window text since the last clear
+    std::string all_output;       // every message-window write, clears ignored
+    std::vector<Note> notes;      // notes in call order
     std::vector<std::string> log; // one line per call: "kind: title | text"
     std::string main_title;
     std::map<int, bool> command_changes; // last state reported per command

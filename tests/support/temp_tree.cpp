@@ -20,7 +20,7 @@ TempTree::~TempTree() {
     fs::remove_all(root_, error);
 }
 
-fs::path TempTree::write(const std::string& relative, const std::string& contents) {
+fs::path TempTree::write(const std::string& relative, const std::string& contents) const {
     const fs::path file = root_ / relative;
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary);

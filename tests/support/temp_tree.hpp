@@ -15,8 +15,10 @@ class TempTree {
     TempTree& operator=(const TempTree&) = delete;
 
     // Writes a file (folders created as needed) and returns its path.
-    std::filesystem::path write(const std::string& relative, const std::string& contents);
-    std::filesystem::path path(const std::string& relative = "") const { return root_ / relative; }
+    std::filesystem::path write(const std::string& relative, const std::string& contents) const;
+    std::filesystem::path path(const std::string& relative = "") const {
+        return relative.empty() ? root_ : root_ / relative;
+    }
 
   private:
     std::filesystem::path root_;
