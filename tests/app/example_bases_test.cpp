@@ -24,11 +24,11 @@ TEST_F(ExampleBases, BoilerLoadsEveryBaseKind) {
     ASSERT_EQ(shell.run_command(10062), CommandResult::Completed);
     EXPECT_EQ(shell.state().findings.sprzecznosc_1z, false);
     EXPECT_EQ(ui.main_title, "orve_EE consults Knowledge Base BOILER");
-    for (const auto& [id, file] : std::vector<std::pair<int, std::string>>{
-             {10090, "COboiler.EEB"},
-             {10100, "ADboiler.EEB"},
-             {10112, "GRboiler.EEB"},
-             {10123, "SOboiler.EEB"}}) {
+    for (const auto& [id, file] :
+         std::vector<std::pair<int, std::string>>{{10090, "COboiler.EEB"},
+                                                  {10100, "ADboiler.EEB"},
+                                                  {10112, "GRboiler.EEB"},
+                                                  {10123, "SOboiler.EEB"}}) {
         ui.notes.clear();
         ui.answer({kBases + file});
         ASSERT_EQ(shell.run_command(id), CommandResult::Completed) << file;

@@ -80,13 +80,13 @@ TEST_F(RuleBaseLoading, SyntaxErrorShowsTheCaretAndTheRepairInstructions) {
     const std::string error_line = "rule(3,\"x\",[\"b\"] 0)";
     ASSERT_EQ(ui.notes.size(), 2U);
     EXPECT_EQ(ui.notes[0].title, "Exception handling");
-    const std::string head = "Syntax error in file RUkb.EEB\n\n" + error_line + "\n" +
-                             std::string(17, ' ') + "\n";
+    const std::string head =
+        "Syntax error in file RUkb.EEB\n\n" + error_line + "\n" + std::string(17, ' ') + "\n";
     EXPECT_EQ(ui.notes[0].text.substr(0, head.size()), head);
     EXPECT_EQ(ui.notes[1], (Note{"Error", "Enter 'Exact Rule Base', \nchoose option 'Rule Base "
                                           "Editing',\nchoose faulty base and remove error."}));
-    const std::string caret = "Syntax error in file RUkb.EEB\n" + error_line + "\n" +
-                              std::string(17, ' ') + "^\n";
+    const std::string caret =
+        "Syntax error in file RUkb.EEB\n" + error_line + "\n" + std::string(17, ' ') + "^\n";
     EXPECT_EQ(ui.window.substr(0, caret.size()), caret);
     EXPECT_NE(ui.window.find("\n\nEnter 'Rule Base',\nchoose option 'Rule Base Editing', \n"
                              "choose faulty base and remove error.\n"),
@@ -115,7 +115,9 @@ TEST_F(RuleBaseLoading, EmptyLinesAreReportedAsSuch) {
 TEST_F(RuleBaseLoading, BadFilesEndWithReadErrorsAndLeaveTheProgramUsable) {
     const std::string huge_line = "rule(1,\"" + std::string(1 << 20, 'x') + ",[\"b\",\"c\"],0)\n";
     const std::vector<std::string> bad_files = {
-        std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10),
+        std::string("\x7f"
+                    "ELF\x02\x01\x01\0\0\0",
+                    10),
         huge_line,
         "rule(1,\"never closed,[\"b\"],0)\n",
         "rule(2147483648,\"a\",[\"b\",\"c\"],0)\n",

@@ -64,8 +64,9 @@ TEST_F(ShellTest, SmallCommandsOfTheMainWindow) {
     shell.run_command(10157);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"msg_recreate", "msg_recreate"}));
     shell.run_command(10158);
-    EXPECT_EQ(ui.notes.back(),
-              (Note{"Attention", "The path to bases is set-up as a result of loading the Rule Base"}));
+    EXPECT_EQ(
+        ui.notes.back(),
+        (Note{"Attention", "The path to bases is set-up as a result of loading the Rule Base"}));
 }
 
 TEST_F(ShellTest, CommandsOfLaterWorkSayTheyAreNotAvailable) {

@@ -12,8 +12,8 @@ namespace orve {
 enum class DetailLevel { Absent, Low, High };
 
 struct ReportBuffer {
-    std::string text;                              // `tekst_raportu`
-    DetailLevel detail = DetailLevel::Absent;      // `szczegolowosc`
+    std::string text;                         // `tekst_raportu`
+    DetailLevel detail = DetailLevel::Absent; // `szczegolowosc`
     bool high_detail() const { return detail == DetailLevel::High; }
 };
 
