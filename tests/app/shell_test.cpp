@@ -92,3 +92,19 @@ TEST_F(ShellTest, HelpOpensTheHelpFileOfTheCurrentFolderOnly) {
 
 } // namespace
 } // namespace orve::test
+
+namespace orve::test {
+namespace {
+
+TEST(ShellStartUp, WelcomeWindowShowsThePictureOfTheStartUpFolder) {
+    TempTree tree;
+    tree.write("Ruvo_Vo.BMP", "BM");
+    std::filesystem::current_path(tree.path());
+    ScriptedDialogs ui;
+    Shell shell{ui};
+    shell.start();
+    EXPECT_EQ(ui.log.back(), "show_picture: Welcome to  | " + tree.path("Ruvo_Vo.BMP").string());
+}
+
+} // namespace
+} // namespace orve::test

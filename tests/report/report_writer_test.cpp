@@ -1,3 +1,4 @@
+#include "report/detail_level.hpp"
 #include "report/report_writer.hpp"
 #include "support/scripted_dialogs.hpp"
 
@@ -67,6 +68,25 @@ TEST(DetailLevel, MenuOptionsAndClearing) {
     EXPECT_FALSE(buffer.high_detail());
     kasowanie_szczegolowosc(buffer);
     EXPECT_EQ(buffer.detail, DetailLevel::Absent);
+}
+
+} // namespace
+} // namespace orve
+
+namespace orve {
+namespace {
+
+TEST(LevelOfDetail, AskedWithLowPreselectedAndRecorded) {
+    for (const auto& [answer, expected] : std::vector<std::pair<std::string, DetailLevel>>{
+             {"", DetailLevel::Low}, {"1", DetailLevel::Low}, {"2", DetailLevel::High}}) {
+        test::ScriptedDialogs ui;
+        ReportBuffer buffer;
+        buffer.detail = DetailLevel::High;
+        ui.answer({answer});
+        ask_level_of_detail(buffer, ui);
+        EXPECT_EQ(buffer.detail, expected) << answer;
+        EXPECT_EQ(ui.log.back(), "radio: Level of detail | Choose level of message/report detail");
+    }
 }
 
 } // namespace

@@ -55,6 +55,11 @@ void about(Dialogs& ui) {
 void Shell::start() {
     state_.commands.reset();
     set_main_title(state_, ui_, kStartTitle);
+    // The welcome window shows the welcome picture of the start-up folder.
+    if (const auto picture =
+            find_file_ignoring_case(std::filesystem::current_path(), "ruvo_vo.bmp")) {
+        ui_.show_picture("Welcome to ", picture->string());
+    }
 }
 
 bool Shell::close_request() {

@@ -21,14 +21,6 @@ std::vector<std::string> empty_lines(const std::string& enter, const std::string
             "which are often found at the end of the base."};
 }
 
-// The note of fallback b shared by the Rule, Model, Graphics and Sound Bases.
-std::string empty_lines_note(const std::string& enter, const std::string& base) {
-    return base + " error while reading base. \n" + base + " has empty lines!\nEnter '" + enter +
-           "',\nchoose option '" + base +
-           " Editing', \nchoose faulty base and remove empty lines.,\nwhich are often found at the "
-           "end of the base..";
-}
-
 LoadTexts rule_texts() {
     return {"Load Rule Base ",
             "Rule Base (RU*.EEB)",
@@ -43,26 +35,31 @@ LoadTexts rule_texts() {
             "remove error.",
             "Error",
             empty_lines("Rule Base", "Rule Base", "."),
-            empty_lines_note("Exact Rule Base", "Rule Base"),
+            "Rule Base error while reading base. \nRule Base has empty lines!\nEnter 'Exact Rule "
+            "Base',\nchoose option 'Rule Base Editing', \nchoose faulty base and remove empty "
+            "lines.,\nwhich are often found at the end of the base..",
             "Error"};
 }
 
 LoadTexts model_texts() {
-    return {"Load Model Base",
-            "Model Base (MO*.EEB)",
-            "MO*.EEB",
-            "MO*.EEB",
-            "Model base ",
-            "has been loaded!",
-            "Elementary Exact Model Base",
-            "Successful  loading of Model Base",
-            repair("Exact Model Base", "Model Base"),
-            "Enter 'Exact Model Base', \nchoose option 'Model Base Editing', \nchoose faulty base "
-            "and remove error.",
-            "Attention error!",
-            empty_lines("Exact Model Base", "Model Base", "."),
-            empty_lines_note("Exact Model Base", "Model Base"),
-            "Error"};
+    return {
+        "Load Model Base",
+        "Model Base (MO*.EEB)",
+        "MO*.EEB",
+        "MO*.EEB",
+        "Model base ",
+        "has been loaded!",
+        "Elementary Exact Model Base",
+        "Successful  loading of Model Base",
+        repair("Exact Model Base", "Model Base"),
+        "Enter 'Exact Model Base', \nchoose option 'Model Base Editing', \nchoose faulty base "
+        "and remove error.",
+        "Attention error!",
+        empty_lines("Exact Model Base", "Model Base", "."),
+        "Model Base error while reading base. \nModel Base has empty lines!\nEnter 'Exact Model "
+        "Base',\nchoose option 'Model Base Editing', \nchoose faulty base and remove empty "
+        "lines.,\nwhich are often found at the end of the base..",
+        "Error"};
 }
 
 LoadTexts constraint_texts() {
@@ -105,22 +102,43 @@ LoadTexts advice_texts() {
             "Attention error!"};
 }
 
-LoadTexts media_texts(const std::string& base, const std::string& pattern,
-                      const std::string& loaded_second) {
-    return {"Load " + base + " ",
-            base + " (" + pattern + ")",
-            pattern,
-            pattern,
-            base + " ",
-            loaded_second,
-            base,
-            "Successful  loading of " + base + "!",
-            repair(base, base),
-            "Enter '" + base + "', \nchoose option '" + base +
-                " Editing', \nchoose faulty base and remove error.",
+LoadTexts graphics_texts() {
+    return {"Load Graphics Base ",
+            "Graphics Base (GR*.EEB)",
+            "GR*.EEB",
+            "GR*.EEB",
+            "Graphics Base ",
+            " has been loaded!",
+            "Graphics Base",
+            "Successful  loading of Graphics Base!",
+            repair("Graphics Base", "Graphics Base"),
+            "Enter 'Graphics Base', \nchoose option 'Graphics Base Editing', \nchoose faulty base "
+            "and remove error.",
             "Attention error!",
-            empty_lines(base, base, "."),
-            empty_lines_note(base, base),
+            empty_lines("Graphics Base", "Graphics Base", "."),
+            "Graphics Base error while reading base. \nGraphics Base has empty lines!\nEnter "
+            "'Graphics Base',\nchoose option 'Graphics Base Editing', \nchoose faulty base and "
+            "remove empty lines.,\nwhich are often found at the end of the base..",
+            "Error"};
+}
+
+LoadTexts sound_texts() {
+    return {"Load Sound Base ",
+            "Sound Base (So*.EEB)",
+            "So*.EEB",
+            "So*.EEB",
+            "Sound Base ",
+            "has been loaded!",
+            "Sound Base",
+            "Successful  loading of Sound Base!",
+            repair("Sound Base", "Sound Base"),
+            "Enter 'Sound Base', \nchoose option 'Sound Base Editing', \nchoose faulty base and "
+            "remove error.",
+            "Attention error!",
+            empty_lines("Sound Base", "Sound Base", "."),
+            "Sound Base error while reading base. \nSound Base has empty lines!\nEnter 'Sound "
+            "Base',\nchoose option 'Sound Base Editing', \nchoose faulty base and remove empty "
+            "lines.,\nwhich are often found at the end of the base..",
             "Error"};
 }
 
@@ -131,8 +149,8 @@ const LoadTexts& load_texts(BaseKind kind) {
     static const LoadTexts model = model_texts();
     static const LoadTexts constraint = constraint_texts();
     static const LoadTexts advice = advice_texts();
-    static const LoadTexts graphics = media_texts("Graphics Base", "GR*.EEB", " has been loaded!");
-    static const LoadTexts sound = media_texts("Sound Base", "So*.EEB", "has been loaded!");
+    static const LoadTexts graphics = graphics_texts();
+    static const LoadTexts sound = sound_texts();
     switch (kind) {
     case BaseKind::Rule:
         return rule;

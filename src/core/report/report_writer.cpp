@@ -2,6 +2,8 @@
 
 #include "report/number_format.hpp"
 
+#include <algorithm>
+
 namespace orve {
 
 void ReportWriter::pisz(const std::string& text) {
@@ -26,13 +28,19 @@ void ReportWriter::plain(const std::string& text) {
 }
 
 void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {
-    // Build the new text aside and swap it in, so the buffer never holds a
-    // partial append even if memory runs out half-way.
-    std::string next = buffer_.text;
+    // Reserve first: if that fails the buffer is unchanged, and the appends
+    // that follow cannot fail, so the buffer never holds a partial append.
+    // Appending in place keeps long reports linear.
+    std::size_t size = buffer_.text.size();
     for (const auto& piece : pieces) {
-        next += piece;
+        size += piece.size();
     }
-    buffer_.text.swap(next);
+    if (size > buffer_.text.capacity()) {
+        buffer_.text.reserve(std::max(size, 2 * buffer_.text.capacity()));
+    }
+    for (const auto& piece : pieces) {
+        buffer_.text += piece;
+    }
 }
 
 void ReportWriter::pisz_liste_dla_raportu_s(const std::vector<std::string>& items) {
