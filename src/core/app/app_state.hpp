@@ -3,6 +3,7 @@
 
 #include "app/commands.hpp"
 #include "askables/askable_lists.hpp"
+#include "chaining/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/report_writer.hpp"
 #include "verify/findings.hpp"
@@ -16,6 +17,7 @@ struct AppState {
     AskableLists askables;
     Findings findings;
     ReportBuffer report;
+    WorkingMemory memory;
     CommandStates commands;
 
     std::string wyroznik;     // knowledge-base name taken from the Rule Base file name

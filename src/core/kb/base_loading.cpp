@@ -219,6 +219,7 @@ void reset_for_rule_base(AppState& state) {
     state.askables = {};
     state.findings = {};
     state.report = {};
+    state.memory = {};
     state.wyroznik.clear();
     state.rozszerzenie.clear();
     state.opis.clear();

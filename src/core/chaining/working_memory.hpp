@@ -1,0 +1,89 @@
+// The working memory of a chaining run, shared by forward and backward chaining
+// and model evaluation. Every table keeps its recording order.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace orve {
+
+// Names in recording order with constant-time membership.
+class OrderedNames {
+  public:
+    // Adds the name unless present; true when it was added.
+    bool add(const std::string& name) {
+        if (!index_.insert(name).second) {
+            return false;
+        }
+        items_.push_back(name);
+        return true;
+    }
+    bool contains(const std::string& name) const { return index_.count(name) != 0; }
+    const std::vector<std::string>& items() const { return items_; }
+    void clear() {
+        items_.clear();
+        index_.clear();
+    }
+
+  private:
+    std::vector<std::string> items_;
+    std::unordered_set<std::string> index_;
+};
+
+// Known values of model variables (arguments) in recording order.
+class KnownValues {
+  public:
+    // Records or replaces the value of a variable.
+    void set(const std::string& name, double value) {
+        const auto found = index_.find(name);
+        if (found != index_.end()) {
+            items_[found->second].second = value;
+            return;
+        }
+        index_.emplace(name, items_.size());
+        items_.emplace_back(name, value);
+    }
+    const double* find(const std::string& name) const {
+        const auto found = index_.find(name);
+        return found == index_.end() ? nullptr : &items_[found->second].second;
+    }
+    void erase(const std::string& name) {
+        const auto found = index_.find(name);
+        if (found == index_.end()) {
+            return;
+        }
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(found->second));
+        rebuild_index();
+    }
+    const std::vector<std::pair<std::string, double>>& items() const { return items_; }
+    void clear() {
+        items_.clear();
+        index_.clear();
+    }
+
+  private:
+    void rebuild_index() {
+        index_.clear();
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            index_.emplace(items_[i].first, i);
+        }
+    }
+    std::vector<std::pair<std::string, double>> items_;
+    std::unordered_map<std::string, std::size_t> index_;
+};
+
+struct WorkingMemory {
+    OrderedNames prawda;              // conditions established true
+    OrderedNames nieprawda;           // conditions established false
+    KnownValues zmienna_ustalona;     // known variable values
+    std::vector<int> model_stosowany; // models applied in this run
+    // All conditions occurring in the constraints processed by the fact menu.
+    std::vector<std::string> lista_warunkow_uwzglednionych_ograniczen;
+    std::vector<std::string> etykieta; // summary labels of the run
+    std::string tytul;                 // caption of the chaining dialogues
+};
+
+} // namespace orve

@@ -1,0 +1,13 @@
+// Abstract files of knowledge bases.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `czytaj_opis`: shows the abstract of the loaded knowledge base (`opis`) in
+// the abstract reading dialogue when the file exists.
+void czytaj_opis(AppState& state, Dialogs& ui);
+
+} // namespace orve
