@@ -46,6 +46,8 @@ class TerminalDialogs : public Dialogs {
     std::optional<int> pick_line(const PickList& dialog) override;
 
     void show_text(const std::string& title, const std::string& text) override;
+    void show_headed_text(const std::string& title, const std::string& heading,
+                          const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;

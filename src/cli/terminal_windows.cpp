@@ -27,6 +27,15 @@ void TerminalDialogs::show_text(const std::string& title, const std::string& tex
     end_block("text");
 }
 
+// The advice and abstract dialogues: the heading line, then the whole text.
+void TerminalDialogs::show_headed_text(const std::string& title, const std::string& heading,
+                                       const std::string& text) {
+    begin_block("Dialogue", title);
+    print_text(heading);
+    print_text(text);
+    end_block("dialogue");
+}
+
 void TerminalDialogs::show_list(const std::string& title, const std::vector<std::string>& lines) {
     begin_block("List", title);
     for (const auto& line : lines) {

@@ -87,8 +87,10 @@ std::vector<int> ScriptedDialogs::pick_facts(const PickList& dialog) {
     return picked;
 }
 
-void ScriptedDialogs::message_list(const std::string& heading, const std::vector<std::string>&) {
+void ScriptedDialogs::message_list(const std::string& heading,
+                                   const std::vector<std::string>& lines) {
     log.push_back("message_list: " + heading);
+    messages.push_back({heading, lines});
 }
 
 std::string ScriptedDialogs::argument_value(const std::string& argument) {
@@ -98,6 +100,7 @@ std::string ScriptedDialogs::argument_value(const std::string& argument) {
 
 std::optional<int> ScriptedDialogs::pick_line(const PickList& dialog) {
     log.push_back("pick_line: " + dialog.title + " | " + dialog.prompt);
+    pick_lines.push_back(dialog);
     const std::string line = next("pick_line " + dialog.title);
     if (line.empty()) {
         return std::nullopt;
@@ -107,6 +110,11 @@ std::optional<int> ScriptedDialogs::pick_line(const PickList& dialog) {
 
 void ScriptedDialogs::show_text(const std::string& title, const std::string& text) {
     log.push_back("show_text: " + title + " | " + text);
+}
+
+void ScriptedDialogs::show_headed_text(const std::string& title, const std::string& heading,
+                                       const std::string& text) {
+    log.push_back("show_headed_text: " + title + " | " + heading + " | " + text);
 }
 
 void ScriptedDialogs::show_list(const std::string& title, const std::vector<std::string>& lines) {

@@ -18,6 +18,13 @@ struct Note {
     bool operator==(const Note&) const = default;
 };
 
+// One "Message" dialogue as shown.
+struct MessageList {
+    std::string heading;
+    std::vector<std::string> lines;
+    bool operator==(const MessageList&) const = default;
+};
+
 class ScriptedDialogs : public Dialogs {
   public:
     // Answers, one per waiting dialogue, in the form of the terminal front end:
@@ -25,10 +32,12 @@ class ScriptedDialogs : public Dialogs {
     // file name or "" (cancel) for file dialogues, "1 3" for "Pick facts".
     std::deque<std::string> answers;
 
-    std::string window;           // message window text since the last clear
-    std::string all_output;       // every message-window write, clears ignored
-    std::vector<Note> notes;      // notes in call order
-    std::vector<std::string> log; // one line per call: "kind: title | text"
+    std::string window;                // message window text since the last clear
+    std::string all_output;            // every message-window write, clears ignored
+    std::vector<Note> notes;           // notes in call order
+    std::vector<std::string> log;      // one line per call: "kind: title | text"
+    std::vector<MessageList> messages; // "Message" dialogues in call order
+    std::vector<PickList> pick_lines;  // pick-line dialogues in call order
     std::string main_title;
     std::map<int, bool> command_changes; // last state reported per command
 
@@ -56,6 +65,8 @@ class ScriptedDialogs : public Dialogs {
     std::string argument_value(const std::string& argument) override;
     std::optional<int> pick_line(const PickList& dialog) override;
     void show_text(const std::string& title, const std::string& text) override;
+    void show_headed_text(const std::string& title, const std::string& heading,
+                          const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;

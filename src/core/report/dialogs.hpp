@@ -94,6 +94,13 @@ class Dialogs {
 
     // The read-only text inspection window.
     virtual void show_text(const std::string& title, const std::string& text) = 0;
+    // A modal dialogue with a one-line heading field, a read-only text field and
+    // "&Continue" (the advice and abstract dialogues). Front ends without a
+    // dialogue of their own show it as a text window.
+    virtual void show_headed_text(const std::string& title, const std::string& heading,
+                                  const std::string& text) {
+        show_text(title, heading + "\n" + text);
+    }
     // The askables inspection window: a title line and a list of names.
     virtual void show_list(const std::string& title, const std::vector<std::string>& lines) = 0;
     // Shows a picture file (scaled into a dialogue) / plays a sound file without

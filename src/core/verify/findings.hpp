@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orve {
@@ -24,6 +25,40 @@ struct SingleConditionRule {
     std::string condition;
 };
 
+// A flattened version kept by a test: the rule, its conclusion, the askable
+// conditions and the rules used in the order of application.
+struct FlattenedRule {
+    int number = 0;
+    std::string conclusion;
+    Names conditions;
+    Numbers rules_used;
+    bool operator==(const FlattenedRule&) const = default;
+};
+
+// Two flattened versions of rules with one conclusion, one version's conditions
+// among the other's (`para_splaszczona_n1`).
+struct RedundantPair {
+    FlattenedRule first;
+    FlattenedRule second;
+};
+
+// A flattened version needing two conditions of one constraint
+// (`sprzecznosc_2_wszystko`).
+struct JointInconsistency {
+    FlattenedRule version;
+    int constraint = 0;
+    Names constraint_conditions;
+};
+
+// Rules of one conclusion whose flattened versions differ only in one condition
+// each, those conditions making up a constraint (`reguly_nadmiarowe_n2`).
+struct RedundantGroup {
+    Numbers rules;
+    int constraint = 0;
+    std::vector<Names> conditions; // parallel to `rules`
+    bool operator==(const RedundantGroup&) const = default;
+};
+
 struct Findings {
     std::vector<InconsistencyRecord> reguly_sprzeczne;
     std::vector<int> reguly_sprzeczne_dla_analizy; // may repeat
@@ -39,6 +74,21 @@ struct Findings {
     bool sprzecznosc_2 = false;  // joint rule-constraint inconsistency recorded
     bool nadmiarowosc_2 = false; // joint rule-constraint redundancy recorded
     bool blad_wykluczajacych = false;
+
+    // Rule redundancy: pairs found (consumed by the report), the versions that
+    // show them, and `jest_nadmiar`.
+    std::vector<std::pair<int, int>> reguly_nadmiarowe_n1;
+    std::vector<RedundantPair> para_splaszczona_n1;
+    bool jest_nadmiar = false;
+    // Joint rule-constraint inconsistency: every conflicting pair of conditions
+    // and each inconsistent version once (`regula_splaszczona_s2`).
+    std::vector<JointInconsistency> sprzecznosc_2_wszystko;
+    std::vector<FlattenedRule> regula_splaszczona_s2;
+    // Joint rule-constraint redundancy: the groups, their members' versions and
+    // the rules already grouped, as (conclusion, number) (`zbadany_wniosek`).
+    std::vector<RedundantGroup> reguly_nadmiarowe_n2;
+    std::vector<FlattenedRule> regula_splaszczona_n2;
+    std::vector<std::pair<std::string, int>> zbadany_wniosek;
 
     bool numbers_not_unique() const { return !rozne_numery.empty(); }
     bool externally_inconsistent() const { return sprzecznosc_1z.value_or(false); }

@@ -23,4 +23,28 @@ inline std::string join_numbers(const std::vector<int>& numbers, const std::stri
     return joined;
 }
 
+// Names joined by a separator: {"a", "b"} with "," gives "a,b".
+inline std::string join_names(const std::vector<std::string>& names, const std::string& separator) {
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        joined += (i == 0 ? "" : separator) + names[i];
+    }
+    return joined;
+}
+
+// Numbers in brackets without blanks, as flattening shows the rules used: [4,7].
+inline std::string bracket_numbers(const std::vector<int>& numbers) {
+    return "[" + join_numbers(numbers, ",") + "]";
+}
+
+// Every number followed by the separator: {4, 7} with ", " gives "4, 7, ".
+inline std::string numbers_each_followed(const std::vector<int>& numbers,
+                                         const std::string& separator) {
+    std::string text;
+    for (const int number : numbers) {
+        text += std::to_string(number) + separator;
+    }
+    return text;
+}
+
 } // namespace orve

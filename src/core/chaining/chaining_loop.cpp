@@ -1,0 +1,65 @@
+#include "chaining/chaining_loop.hpp"
+
+#include "chaining/condition_names.hpp"
+#include "chaining/condition_tests.hpp"
+#include "chaining/forward_endings.hpp"
+#include "chaining/media_offers.hpp"
+#include "chaining/model_alternatives.hpp"
+#include "chaining/rule_agenda.hpp"
+
+#include <array>
+
+namespace orve {
+
+namespace {
+
+using Alternative = bool (*)(AppState&, Dialogs&);
+
+// The alternatives after the rules, in the order they are tried.
+constexpr std::array<Alternative, 6> model_alternatives{
+    apply_basic_arithmetic_model, apply_extended_arithmetic_model, apply_linear_model,
+    apply_polynomial_model,       apply_basic_relational_model,    apply_extended_relational_model};
+
+bool apply_a_model(AppState& state, Dialogs& ui) {
+    for (const Alternative alternative : model_alternatives) {
+        if (alternative(state, ui)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void fire_rule(AppState& state, Dialogs& ui, const Rule& rule) {
+    przedstawienie_faktow(state, ui);
+    wyjasnienie_rule(state, ui, rule.number, rule.conclusion, rule.conditions);
+    state.memory.prawda.add(rule.conclusion);
+    udziel_rady(state, ui, rule.number, rule.conclusion);
+    wyswietl_grafike(state, ui, rule.number, rule.conclusion);
+    przesluchaj_melodie(state, ui, rule.number, rule.conclusion);
+}
+
+void chaining_passes(AppState& state, Dialogs& ui) {
+    // One pass per iteration: a firing starts the next pass from the first
+    // rule, without recursion, so that long chains need no stack.
+    RuleAgenda agenda(state.kb.rule.rules, state.memory);
+    while (!state.memory.prawda.contains(end_name)) {
+        if (const Rule* rule = agenda.first_applicable(state, ui)) {
+            fire_rule(state, ui, *rule);
+        } else if (!apply_a_model(state, ui)) {
+            return;
+        }
+    }
+}
+
+bool wnioskowanie_cd(AppState& state, Dialogs& ui) {
+    chaining_passes(state, ui);
+    if (state.memory.prawda.contains(end_name)) {
+        end_ending(state, ui);
+        return true;
+    }
+    return normal_ending(state, ui);
+}
+
+} // namespace orve

@@ -1,0 +1,70 @@
+#include "chaining/condition_tests.hpp"
+
+#include "chaining/asking.hpp"
+#include "chaining/condition_names.hpp"
+
+#include <algorithm>
+
+namespace orve {
+
+bool is_askable_in_chaining(const AppState& state, const std::string& condition) {
+    const Names& askable = ogolna_lista_dopytywalnych(state.askables);
+    return std::find(askable.begin(), askable.end(), condition) != askable.end();
+}
+
+std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
+                                                 const Names& conditions) {
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        const std::string& condition = conditions[i];
+        if (state.memory.prawda.contains(condition)) {
+            continue;
+        }
+        if (state.memory.nieprawda.contains(condition) ||
+            !is_askable_in_chaining(state, condition) || !pytaj_o_warunek(state, ui, condition)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool testuj_warunki(AppState& state, Dialogs& ui, const Names& conditions) {
+    return !first_unmet_condition(state, ui, conditions).has_value();
+}
+
+void pamietaj(AppState& state, const std::string& condition, bool holds) {
+    if (!holds) {
+        zapisz_nieprawda_jezeli_brak(state.memory, condition);
+        return;
+    }
+    if (state.memory.prawda.add(condition)) {
+        uwzglednij_ograniczenie(state, condition);
+    }
+}
+
+void przedstawienie_faktow(AppState& state, Dialogs& ui) {
+    if (!state.report.high_detail()) {
+        return;
+    }
+    const std::string heading = "Following facts have been determined:";
+    ReportWriter out(state.report, ui);
+    out.pisz("\n");
+    out.pisz(heading);
+    out.piszcr();
+    std::vector<std::string> lines;
+    for (const auto& condition : state.memory.prawda.items()) {
+        if (condition == no_condition_name || condition == end_name) {
+            continue;
+        }
+        out.pisz(condition);
+        out.piszcr();
+        lines.push_back(condition);
+    }
+    for (const auto& condition : state.memory.nieprawda.items()) {
+        out.pisz("Not true:    " + condition);
+        out.piszcr();
+        lines.push_back("   Not true:    " + condition);
+    }
+    ui.message_list(heading, lines);
+}
+
+} // namespace orve

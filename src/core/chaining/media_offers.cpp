@@ -1,0 +1,104 @@
+// The advice, picture and sound offers that follow a fired rule or relational
+// model, and the advice of a run without conclusion.
+#include "chaining/media_offers.hpp"
+
+#include "chaining/media_checks.hpp"
+#include "chaining/media_display.hpp"
+#include "chaining/media_paths.hpp"
+#include "kb/file_lookup.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace orve {
+
+namespace {
+
+bool is_simple_relation(const std::string& operation) {
+    static const std::array<std::string, 7> relations{">", "==", "<", ">=", "<=", "><", "<>"};
+    return std::find(relations.begin(), relations.end(), operation) != relations.end();
+}
+
+bool is_interval_relation(const std::string& operation) {
+    static const std::array<std::string, 4> relations{"<,<", "<=,<", "<,<=", "<=,<="};
+    return std::find(relations.begin(), relations.end(), operation) != relations.end();
+}
+
+bool has_rule(const RuleBase& base, int number, const std::string& conclusion) {
+    return std::any_of(base.rules.begin(), base.rules.end(), [&](const Rule& rule) {
+        return rule.number == number && rule.conclusion == conclusion;
+    });
+}
+
+// A basic model with a simple relation or an extended model with an interval
+// relation that establishes this conclusion.
+bool has_relational_model(const ModelBase& base, int number, const std::string& conclusion) {
+    const auto basic = std::any_of(base.basic.begin(), base.basic.end(), [&](const ModelB& model) {
+        return model.number == number && model.result == conclusion &&
+               is_simple_relation(model.operation);
+    });
+    return basic || std::any_of(base.extended.begin(), base.extended.end(), [&](const ModelE& m) {
+               return m.number == number && m.result == conclusion &&
+                      is_interval_relation(m.operation);
+           });
+}
+
+const MediaClause* clause_numbered(const MediaBase& base, int number) {
+    const auto found =
+        std::find_if(base.clauses.begin(), base.clauses.end(),
+                     [&](const MediaClause& clause) { return clause.number == number; });
+    return found == base.clauses.end() ? nullptr : &*found;
+}
+
+// The offer shared by the three media: a question when the rule (or else the
+// relational model) has a media clause; a No or a file that cannot be shown
+// leaves only the advice's "    NO".
+void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& question, int number,
+           const std::string& conclusion) {
+    if (!has_rule(state.kb.rule, number, conclusion) &&
+        !has_relational_model(state.kb.model, number, conclusion)) {
+        return;
+    }
+    const MediaClause* clause = clause_numbered(media_base_of(state.kb, kind), number);
+    if (clause == nullptr) {
+        return;
+    }
+    const bool advice = kind == BaseKind::Advice;
+    if (advice) {
+        ui.msg_append(" Do you wish to be advised?  ");
+    }
+    // Copied: showing the file must not depend on the clause table staying put.
+    const std::string file = clause->file;
+    const bool shown = ui.yes_no("Choose:", question) && present_media(state, ui, kind, file);
+    if (!shown && advice) {
+        ui.msg_append("    NO\n");
+    }
+}
+
+} // namespace
+
+void udziel_rady(AppState& state, Dialogs& ui, int number, const std::string& conclusion) {
+    offer(state, ui, BaseKind::Advice, "Do you wish to be advised?", number, conclusion);
+}
+
+void wyswietl_grafike(AppState& state, Dialogs& ui, int number, const std::string& conclusion) {
+    offer(state, ui, BaseKind::Graphics, "Do you wish to  see the graphics?", number, conclusion);
+}
+
+void przesluchaj_melodie(AppState& state, Dialogs& ui, int number, const std::string& conclusion) {
+    offer(state, ui, BaseKind::Sound, "Do you wish to  listen to the sound?", number, conclusion);
+}
+
+void no_conclusion_advice(AppState&, Dialogs& ui) {
+    // One file meant under two spellings ("NIC.hlp", "nic.hlp"): found ignoring case.
+    const auto path = find_path_ignoring_case(platform_path("..\\ADVICES\\NIC.hlp"));
+    if (!path) {
+        return;
+    }
+    const auto text = read_text_file(*path);
+    if (text && !text->empty()) {
+        ui.note("Expert Advice", *text);
+    }
+}
+
+} // namespace orve

@@ -1,0 +1,69 @@
+#include "chaining/rule_agenda.hpp"
+
+#include "chaining/condition_tests.hpp"
+
+namespace orve {
+
+RuleAgenda::RuleAgenda(const std::vector<Rule>& rules, const WorkingMemory& memory)
+    : rules_(rules), seen_true_(memory.prawda.items().size()) {
+    schedule_all();
+}
+
+void RuleAgenda::schedule_all() {
+    stopped_by_.clear();
+    pending_.clear();
+    for (std::size_t i = 0; i < rules_.size(); ++i) {
+        pending_.insert(pending_.end(), i);
+    }
+}
+
+void RuleAgenda::catch_up(const WorkingMemory& memory) {
+    const auto& truths = memory.prawda.items();
+    if (truths.size() < seen_true_) {
+        // The true conditions were cleared: nothing learnt so far holds.
+        schedule_all();
+        seen_true_ = truths.size();
+        return;
+    }
+    for (; seen_true_ < truths.size(); ++seen_true_) {
+        const auto stopped = stopped_by_.find(truths[seen_true_]);
+        if (stopped == stopped_by_.end()) {
+            continue;
+        }
+        pending_.insert(stopped->second.begin(), stopped->second.end());
+        stopped_by_.erase(stopped);
+    }
+}
+
+bool RuleAgenda::applies(AppState& state, Dialogs& ui, std::size_t index) {
+    const Rule& rule = rules_[index];
+    if (state.memory.prawda.contains(rule.conclusion)) {
+        return false; // for good: true conditions are never withdrawn in a run
+    }
+    const auto unmet = first_unmet_condition(state, ui, rule.conditions);
+    if (!unmet) {
+        return true;
+    }
+    stopped_by_[rule.conditions[*unmet]].push_back(index);
+    return false;
+}
+
+const Rule* RuleAgenda::first_applicable(AppState& state, Dialogs& ui) {
+    catch_up(state.memory);
+    auto next = pending_.begin();
+    while (next != pending_.end()) {
+        const std::size_t index = *next;
+        pending_.erase(next);
+        const bool found = applies(state, ui, index);
+        // Answers given during the test may wake rules; those further down
+        // are tested in this pass, those above it in the next one.
+        catch_up(state.memory);
+        if (found) {
+            return &rules_[index];
+        }
+        next = pending_.upper_bound(index);
+    }
+    return nullptr;
+}
+
+} // namespace orve

@@ -1,0 +1,46 @@
+// Finds, pass after pass, the first rule in file order that applies, without
+// testing again the rules whose outcome cannot have changed.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+#include <cstddef>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace orve {
+
+// Every pass of the chaining loop looks for the first applicable rule from the
+// top of the rule table. Within one run the true conditions only grow, so a
+// rule needs testing again only when the condition that stopped its last test
+// has since become true; a rule whose conclusion is true never applies again.
+// Testing only those rules, in file order, finds the same rule, asks the same
+// questions in the same order, and keeps a long run linear instead of
+// quadratic in the number of rules.
+class RuleAgenda {
+  public:
+    RuleAgenda(const std::vector<Rule>& rules, const WorkingMemory& memory);
+
+    // The first rule of this pass whose conclusion is not true and whose
+    // conditions hold (`testuj_warunki`, which may ask the user).
+    const Rule* first_applicable(AppState& state, Dialogs& ui);
+
+  private:
+    // Wakes the rules stopped by conditions that became true since the last call.
+    void catch_up(const WorkingMemory& memory);
+    // Tests one rule; false when it does not apply now.
+    bool applies(AppState& state, Dialogs& ui, std::size_t index);
+    void schedule_all();
+
+    const std::vector<Rule>& rules_;
+    std::set<std::size_t> pending_; // rules to test, by position in the table
+    // Rules stopped by a condition that is not true, keyed by that condition.
+    std::unordered_map<std::string, std::vector<std::size_t>> stopped_by_;
+    std::size_t seen_true_ = 0; // true conditions already looked at
+};
+
+} // namespace orve

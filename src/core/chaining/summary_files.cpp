@@ -1,0 +1,61 @@
+// The commands that read and delete summary files.
+#include "chaining/summary.hpp"
+
+#include "report/report_file.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace orve {
+
+namespace {
+
+const std::vector<FileFilter> kSummaryFilter{{"Summary:(*.txt)", "*.txt"}};
+
+std::string file_name_only(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
+} // namespace
+
+bool summary_reading(AppState&, Dialogs& ui) {
+    const std::string path =
+        ui.open_file("*.txt", kSummaryFilter, "Summary Report to be inspected");
+    if (path.empty()) {
+        return false;
+    }
+    const std::string name = file_name_only(path);
+    const auto text = read_whole_file(path);
+    if (!text) {
+        ui.note("Attention error!", "The Summary Report " + name + " could not be read.");
+        return false;
+    }
+    ui.show_text("Summary Report to be inspected: " + name, *text);
+    return true;
+}
+
+bool summary_deleting(AppState&, Dialogs& ui) {
+    const std::string path =
+        ui.open_file("*.txt", kSummaryFilter, "Pick the summary to be deleted! ");
+    if (path.empty()) {
+        return false;
+    }
+    const std::string name = file_name_only(path);
+    if (ui.ask("Deleting the Summary Report ",
+               "Do you really wish to delete the Summary Report " + name + " ?",
+               {"Yes", "No"}) != 1) {
+        return false;
+    }
+    std::error_code error;
+    if (fs::is_directory(path, error) || !fs::remove(path, error)) {
+        ui.note("Attention error!", "The Summary Report " + name + " could not be deleted." +
+                                        (error ? "\n" + error.message() : std::string()));
+        return false;
+    }
+    ui.note("Attention!", "The Summary Report  " + name + " has been deleted.");
+    return true;
+}
+
+} // namespace orve

@@ -1,0 +1,102 @@
+// The interned view of the rules and askables, and the small queries on it.
+#include "verify/flattening.hpp"
+
+#include <algorithm>
+
+namespace orve {
+
+FlatteningIndex::FlatteningIndex(const RuleBase& rules, const AskableLists& askables)
+    : rules_(&rules.rules) {
+    rule_conditions_.reserve(rules.rules.size());
+    rule_conclusion_.reserve(rules.rules.size());
+    for (std::size_t r = 0; r < rules.rules.size(); ++r) {
+        const Rule& rule = rules.rules[r];
+        const NameId conclusion = intern(rule.conclusion);
+        rule_conclusion_.push_back(conclusion);
+        concluding_[slot(conclusion)].push_back(r);
+        std::vector<NameId> conditions;
+        conditions.reserve(rule.conditions.size());
+        for (const auto& condition : rule.conditions) {
+            conditions.push_back(intern(condition));
+        }
+        rule_conditions_.push_back(std::move(conditions));
+    }
+    for (const auto& name : askables.dopytywalny) {
+        askable_[slot(intern(name))] = 1;
+    }
+}
+
+NameId FlatteningIndex::intern(const std::string& name) {
+    const auto [it, added] = ids_.try_emplace(name, static_cast<NameId>(names_.size()));
+    if (added) {
+        names_.push_back(name);
+        askable_.push_back(0);
+        concluding_.emplace_back();
+    }
+    return it->second;
+}
+
+NameId FlatteningIndex::id_of(const std::string& name) const {
+    const auto it = ids_.find(name);
+    return it == ids_.end() ? kUnknown : it->second;
+}
+
+Names FlatteningIndex::names_of(const std::vector<NameId>& ids) const {
+    Names names;
+    names.reserve(ids.size());
+    for (const NameId id : ids) {
+        names.push_back(name_of(id));
+    }
+    return names;
+}
+
+const std::vector<std::size_t>& FlatteningIndex::concluding(NameId id) const {
+    static const std::vector<std::size_t> none;
+    return id == kUnknown ? none : concluding_[slot(id)];
+}
+
+std::vector<std::pair<int, Names>> szukaj_regule(const FlatteningIndex& index,
+                                                 const std::string& condition) {
+    std::vector<std::pair<int, Names>> alternatives;
+    const NameId id = index.id_of(condition);
+    for (const std::size_t r : index.concluding(id)) {
+        alternatives.emplace_back(index.rules()[r].number, index.rules()[r].conditions);
+    }
+    if (index.askable(id)) {
+        alternatives.emplace_back(0, Names{condition});
+    }
+    return alternatives;
+}
+
+bool ma_warunki_niedopyt(const FlatteningIndex& index, const Names& list, bool non_askable_wanted) {
+    const bool some_not_askable = std::any_of(list.begin(), list.end(), [&](const auto& name) {
+        return !index.askable(index.id_of(name));
+    });
+    return some_not_askable == non_askable_wanted;
+}
+
+Numbers applied_without_zeros(const std::vector<int>& applied) {
+    Numbers shown;
+    std::copy_if(applied.begin(), applied.end(), std::back_inserter(shown),
+                 [](int number) { return number != 0; });
+    return shown;
+}
+
+Numbers rules_used_for_display(const Numbers& rules_used) {
+    Numbers applied(rules_used.rbegin(), rules_used.rend());
+    return applied_without_zeros(applied);
+}
+
+const std::vector<FlatVersion>& FlatVersionCache::versions(std::size_t rule) {
+    if (done_[rule] == 0) {
+        auto& found = versions_[rule];
+        splaszcz_ids(index_, index_.rule_conditions(rule), [&found](const FlatView& view) {
+            found.push_back({view.conditions, applied_without_zeros(view.applied)});
+            return true;
+        });
+        done_[rule] = 1;
+    }
+    return versions_[rule];
+}
+
+} // namespace orve

@@ -1,0 +1,27 @@
+// Joint rule-constraint inconsistency: a flattened rule that needs two conditions
+// of one constraint can never fire.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `wyznacz_sprzecznosc_2`: the detection; adds the conflicts found to `findings`,
+// sets the verdict `sprzecznosc_2` and returns true when none is recorded.
+bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
+                           Findings& findings);
+
+// `testuj_sprzecznosc_2`: the offer after loading a Constraint Base. False when
+// the bases are jointly inconsistent.
+bool testuj_sprzecznosc_2(AppState& state, Dialogs& ui);
+
+// `informuj_sprzecznosc_2`: runs the detection and informs the user; enables the
+// diagnosing command and returns false when a conflict exists. False, silently,
+// for an externally inconsistent Rule Base.
+bool informuj_sprzecznosc_2(AppState& state, Dialogs& ui);
+
+// `pisz_sprzecznosc_2`: the diagnostic report; empties the conflict records.
+void pisz_sprzecznosc_2(AppState& state, Dialogs& ui);
+
+} // namespace orve

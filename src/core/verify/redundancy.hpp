@@ -1,0 +1,26 @@
+// Rule redundancy: two rules of one conclusion whose flattened conditions are
+// one among the other's.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `wyznacz_nadmiar`: the detection; adds the pairs and versions found to
+// `findings` and returns true only when no pair is recorded.
+bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findings& findings);
+
+// `testuj_nadmiar_1`: the offer after loading a Rule Base.
+void testuj_nadmiar_1(AppState& state, Dialogs& ui);
+
+// `informuj_nadmiar`: runs the detection unless pairs are recorded, informs the
+// user and enables or disables the diagnosing command. False, silently, for an
+// externally inconsistent base.
+bool informuj_nadmiar(AppState& state, Dialogs& ui);
+
+// `pisz_nadmiar`: the diagnostic report; writes each recorded pair once and
+// consumes the pair records.
+void pisz_nadmiar(AppState& state, Dialogs& ui);
+
+} // namespace orve

@@ -1,0 +1,134 @@
+// The diagnostic report of rule redundancies (command "Diagnosing redundancies").
+#include "askables/list_helpers.hpp"
+#include "report/report_file.hpp"
+#include "verify/external_inconsistency.hpp"
+#include "verify/redundancy.hpp"
+#include "verify/verify_text.hpp"
+
+#include <algorithm>
+
+namespace orve {
+
+namespace {
+
+const char* const kNoteTitle = "Diagnosing rule redundancies";
+
+Names number_texts(const Numbers& numbers) {
+    Names texts;
+    for (const int number : numbers) {
+        texts.push_back(std::to_string(number));
+    }
+    return texts;
+}
+
+void write_version(ReportWriter& out, const FlattenedRule& version, const std::string& used) {
+    const std::string number = std::to_string(version.number);
+    out.pisz(" The result of flattening rule " + number + "  is: ");
+    out.piszcr();
+    out.pisz("   rule_flattened(" + number + ", " + version.conclusion + ", " + "[");
+    out.pisz_liste_dla_raportu_s(version.conditions);
+    out.pisz(")");
+    out.piszcr();
+    out.pisz(used);
+    out.pisz_liste_dla_raportu_i(number_texts(version.rules_used));
+}
+
+std::string pair_note(const RedundantPair& pair, const std::string& type) {
+    const FlattenedRule& a = pair.first;
+    const FlattenedRule& b = pair.second;
+    const std::string r1 = std::to_string(a.number);
+    const std::string r2 = std::to_string(b.number);
+    return "The result of flattening rule " + r1 + " is:\n\nrule_flattened(" + r1 + ", " +
+           a.conclusion + ", " + bracket_list(a.conditions) +
+           ")\n\nFlattening has been done using rules: " +
+           numbers_each_followed(a.rules_used, ", ") + "\n\n\nThe result of flattening rule " + r2 +
+           " is:\n\nrule_flattened(" + r2 + ", " + b.conclusion + ", " +
+           bracket_list(b.conditions) + ")\n\nFlattening has been done using rules\n   " +
+           numbers_each_followed(b.rules_used, ", ") + "\n\nRules " + r1 + " and " + r2 + " are  " +
+           type + " redundant.";
+}
+
+// Writes one pair of versions; without a type name the verdict line and the
+// note, which name it, are left out.
+void write_pair(ReportWriter& out, const RedundantPair& pair,
+                const std::optional<std::string>& type) {
+    write_version(out, pair.first, " Flattening has been done using rules:");
+    write_version(out, pair.second, " Flattening has been done using rules:  ");
+    if (type) {
+        out.pisz(" Rules " + std::to_string(pair.first.number) + " and " +
+                 std::to_string(pair.second.number) + " are " + *type + " " + " redundant.");
+        out.piszcr();
+    }
+}
+
+// Writes every stored pair of versions whose pair record is still there,
+// consuming one record per pair written.
+void write_pairs(ReportWriter& out, Findings& findings, const std::optional<std::string>& type) {
+    auto& records = findings.reguly_nadmiarowe_n1;
+    for (const RedundantPair& pair : findings.para_splaszczona_n1) {
+        const auto record = std::find(records.begin(), records.end(),
+                                      std::pair{pair.first.number, pair.second.number});
+        if (record == records.end()) {
+            continue;
+        }
+        write_pair(out, pair, type);
+        records.erase(record);
+        if (type) {
+            out.ui().note(kNoteTitle, pair_note(pair, *type));
+        }
+    }
+}
+
+void write_heading(ReportWriter& out, const std::string& name,
+                   const std::optional<std::string>& type) {
+    out.pisz(" Diagnostic report on rule redundancies for rule base:");
+    out.piszcr();
+    out.pisz(" " + name);
+    out.piszcr();
+    out.piszcr();
+    if (type) {
+        out.pisz(" Redundancies of type " + *type +
+                 " are detected by flattening rules and comparing their list of conditions.");
+        out.piszcr();
+        out.ui().note("Diagnostic report on rule redundancies for rule base " + name,
+                      "Redundancies of type " + *type +
+                          "\nare detected by flattening rules and \ncomparing their list of "
+                          "conditions.");
+    }
+}
+
+void write_ending(ReportWriter& out, const std::string& name) {
+    out.piszcr();
+    out.pisz(" End of diagnostic report on rule redundancies of rule base: ");
+    out.piszcr();
+    out.pisz(" " + name + ".");
+    out.ui().note(kNoteTitle, "End of diagnostic report on rule redundancies of \nElementary "
+                              "Exact Rule Base\n" +
+                                  name + ".");
+}
+
+} // namespace
+
+void pisz_nadmiar(AppState& state, Dialogs& ui) {
+    Findings& findings = state.findings;
+    if (findings.reguly_nadmiarowe_n1.empty()) {
+        wyznacz_nadmiar(state.kb.rule, state.askables, findings);
+    }
+    const std::string name = loaded_name(state.kb.rule.name);
+    const auto type = finding_type_name(state.rozszerzenie, 'R', 1);
+    ReportWriter out(state.report, ui);
+    if (findings.jest_nadmiar) {
+        kasowanie_tekst_raportu(state.report);
+        write_heading(out, name, type);
+    }
+    write_pairs(out, findings, type);
+    if (!findings.jest_nadmiar) {
+        ui.note(kNoteTitle, "The rule base\n   " + name + "\nhas no redundant rules!");
+        return;
+    }
+    write_ending(out, name);
+    // A cancelled save ends the command silently; there is nothing left to do.
+    raport(out);
+}
+
+} // namespace orve

@@ -1,0 +1,133 @@
+// The order in which the chaining loop fires rules, long chains, and the
+// ending of a run without conclusion.
+#include "chaining/chaining_loop.hpp"
+#include "chaining/condition_tests.hpp"
+#include "chaining/forward_endings.hpp"
+#include "forward_fixture.hpp"
+
+#include <random>
+
+namespace orve::test {
+namespace {
+
+// The loop as first described: every pass tests the rules from the first one
+// and fires the first that applies.
+void restart_scan(AppState& state, Dialogs& ui) {
+    while (!state.memory.prawda.contains("end")) {
+        const auto& rules = state.kb.rule.rules;
+        const auto applicable = std::find_if(rules.begin(), rules.end(), [&](const Rule& r) {
+            return !state.memory.prawda.contains(r.conclusion) &&
+                   testuj_warunki(state, ui, r.conditions);
+        });
+        if (applicable == rules.end()) {
+            return;
+        }
+        fire_rule(state, ui, *applicable);
+    }
+}
+
+// A random small knowledge base with a random start of the working memory.
+class RandomBase {
+  public:
+    explicit RandomBase(unsigned seed) : random_(seed) {}
+
+    AppState state() {
+        AppState s;
+        for (int number = 1, count = pick(1, 9); number <= count; ++number) {
+            Names conditions;
+            for (int i = pick(0, 3); i > 0; --i) {
+                conditions.push_back(pick(0, 12) == 0 ? "No condition" : name());
+            }
+            s.kb.rule.rules.push_back(
+                {number, pick(0, 10) == 0 ? "end" : name(), std::move(conditions), 0});
+        }
+        s.kb.rule.name = BaseName{"RUrandom.EEB", "RUrandom.EEB"};
+        for (int number = 1, count = pick(0, 2); number <= count; ++number) {
+            s.kb.constraint.constraints.push_back({number, {name(), name(), name()}});
+        }
+        ScriptedDialogs quiet;
+        record_askable_conditions(s.kb.rule, "RUrandom.EEB", s.askables, quiet);
+        s.memory.prawda.add("No condition");
+        for (int i = pick(0, 3); i > 0; --i) {
+            (pick(0, 1) == 0 ? s.memory.prawda : s.memory.nieprawda).add(name());
+        }
+        return s;
+    }
+
+    // Yes or No for questions, the first or second line for choices.
+    std::deque<std::string> answers() {
+        std::deque<std::string> lines;
+        for (int i = 0; i < 100; ++i) {
+            lines.push_back(pick(0, 1) == 0 ? "" : "2");
+        }
+        return lines;
+    }
+
+  private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    std::string name() { return std::string(1, static_cast<char>('a' + pick(0, 7))); }
+    std::mt19937 random_;
+};
+
+TEST(ChainingLoop, FiresAndAsksAsTheRestartScanDoes) {
+    for (unsigned seed = 1; seed <= 400; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        RandomBase base(seed);
+        AppState expected_state = base.state();
+        AppState actual_state = expected_state;
+        ScriptedDialogs expected;
+        ScriptedDialogs actual;
+        expected.answers = actual.answers = base.answers();
+
+        restart_scan(expected_state, expected);
+        chaining_passes(actual_state, actual);
+        ASSERT_EQ(actual.log, expected.log);
+        ASSERT_EQ(actual.window, expected.window);
+        ASSERT_EQ(actual_state.memory.prawda.items(), expected_state.memory.prawda.items());
+        ASSERT_EQ(actual_state.memory.nieprawda.items(), expected_state.memory.nieprawda.items());
+    }
+}
+
+TEST_F(ForwardRun, ALongChainRunsInALoop) {
+    // Rule i concludes the condition of rule i + 1; the first condition is a
+    // declared fact, so nothing is asked.
+    const int length = 100000;
+    std::vector<Rule> rules;
+    std::string fired;
+    std::string facts = "c0\n";
+    for (int i = 1; i <= length; ++i) {
+        const std::string conclusion = "c" + std::to_string(i);
+        rules.push_back(rule(i, conclusion, {"c" + std::to_string(i - 1)}));
+        fired += explanation(i, conclusion, rules.back().conditions);
+        facts += conclusion + "\n";
+    }
+    rule_base(std::move(rules), {"c0"});
+    EXPECT_TRUE(run({low, decline, query, decline, decline}));
+    EXPECT_TRUE(ui.window == bases_lines() + "\nThe rule base contains following facts:\n    c0\n" +
+                                 fired + normal_ending(facts) + report_offer);
+}
+
+TEST_F(ForwardRun, TheNoConclusionEndingGivesTheAdviceAndOffersTheReport) {
+    tree.write("ADVICES/nic.hlp", "Ask an expert.");
+    rule_base({});
+    struct Case {
+        std::vector<std::string> answers;
+        bool completed;
+    };
+    const std::vector<Case> cases{{{decline}, true}, {{"1", ""}, false}};
+    for (const auto& c : cases) {
+        ui = ScriptedDialogs{};
+        ui.answers.assign(c.answers.begin(), c.answers.end());
+        state.report.text = "so far";
+        EXPECT_EQ(no_conclusion_ending(state, ui), c.completed);
+        EXPECT_EQ(ui.window.substr(0, 39) + ui.window.substr(39, report_offer.size()),
+                  "\n Result of chaining:  no conclusion.\n" + report_offer);
+        EXPECT_EQ(state.report.text, "so far\n Result of chaining:  no conclusion.\n");
+        EXPECT_EQ(ui.notes,
+                  (std::vector<Note>{{"Attention!", "Result of chaining:  no conclusion."},
+                                     {"Expert Advice", "Ask an expert."}}));
+    }
+}
+
+} // namespace
+} // namespace orve::test
