@@ -1,31 +1,19 @@
 // Every media clause of the bundled boiler example belongs to a rule and names
 // a file that is shown or played when the user accepts the offer.
-#include "app/shell.hpp"
 #include "chaining/media_offers.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "support/temp_tree.hpp"
+#include "media_fixture.hpp"
 #include "ui/abstracts.hpp"
 
 #include <algorithm>
 
-#include <gtest/gtest.h>
-
 namespace orve::test {
 namespace {
 
-const std::string kBases = std::string(ORVE_EXAMPLES_DIR) + "/BASES/";
-
 TEST(MediaExample, EveryBoilerMediaClauseIsOfferedAndShown) {
     const TempTree restores_folder;
-    ScriptedDialogs ui;
-    Shell shell(ui);
-    shell.start();
-    ui.answer({kBases + "RUboiler.EEB", "y", "n", kBases + "ADboiler.EEB", kBases + "GRboiler.EEB",
-               kBases + "SOboiler.EEB"});
-    for (const int id : {10062, 10100, 10112, 10123}) {
-        ASSERT_EQ(shell.run_command(id), CommandResult::Completed) << id;
-    }
-    AppState& state = shell.state();
+    AppState state;
+    ASSERT_TRUE(load_boiler_example(
+        state, {BaseKind::Rule, BaseKind::Advice, BaseKind::Graphics, BaseKind::Sound}));
     const auto& rules = state.kb.rule.rules;
     ASSERT_TRUE(std::any_of(rules.begin(), rules.end(),
                             [](const Rule& rule) { return rule.conclusion == "end"; }));
@@ -43,24 +31,24 @@ TEST(MediaExample, EveryBoilerMediaClauseIsOfferedAndShown) {
                 return r.number == clause.number;
             });
             ASSERT_NE(rule, rules.end());
-            ScriptedDialogs fresh;
-            fresh.answer({"y"});
-            offer(state, fresh, rule->number, rule->conclusion);
+            ScriptedDialogs ui;
+            ui.answer({"y"});
+            offer(state, ui, rule->number, rule->conclusion);
             // The question, then the file shown or played.
-            EXPECT_EQ(fresh.log.size(), 2U);
+            EXPECT_EQ(ui.log.size(), 2U);
         }
     }
 
-    ScriptedDialogs abstract;
-    czytaj_opis(state, abstract);
-    ASSERT_EQ(abstract.log.size(), 1U);
-    EXPECT_EQ(abstract.log[0].rfind("show_headed_text: Abstract inspection | Inspecting the "
-                                    "abstract BOILER | Knowledge base: boiler\n",
-                                    0),
+    ScriptedDialogs ui;
+    czytaj_opis(state, ui);
+    ASSERT_EQ(ui.log.size(), 1U);
+    EXPECT_EQ(ui.log[0].rfind("show_headed_text: Abstract inspection | Inspecting the abstract "
+                              "BOILER | Knowledge base: boiler\n",
+                              0),
               0U);
-    no_conclusion_advice(state, abstract);
-    ASSERT_EQ(abstract.notes.size(), 1U);
-    EXPECT_EQ(abstract.notes[0].title, "Expert Advice");
+    no_conclusion_advice(state, ui);
+    ASSERT_EQ(ui.notes.size(), 1U);
+    EXPECT_EQ(ui.notes[0].title, "Expert Advice");
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "app/app_state.hpp"
+#include "kb/base_loading.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -37,6 +39,36 @@ inline std::string wav_bytes() {
     return "RIFF" + le_bytes(36, 4) + "WAVE" + "fmt " + le_bytes(16, 4) + le_bytes(1, 2) +
            le_bytes(1, 2) + le_bytes(8000, 4) + le_bytes(8000, 4) + le_bytes(1, 2) +
            le_bytes(8, 2) + "data" + le_bytes(0, 4);
+}
+
+// Loads bases as a user who declines every offered test: file dialogues are
+// answered from the queue, every question with its last button or No.
+class DecliningDialogs : public ScriptedDialogs {
+  public:
+    int ask(const std::string&, const std::string&,
+            const std::vector<std::string>& buttons) override {
+        return static_cast<int>(buttons.size());
+    }
+    bool yes_no(const std::string&, const std::string&) override { return false; }
+};
+
+// Loads the bundled boiler example with the given base kinds; true when all
+// loaded. The current folder becomes the example's base folder.
+inline bool load_boiler_example(AppState& state, const std::vector<BaseKind>& kinds) {
+    static const std::string bases = std::string(ORVE_EXAMPLES_DIR) + "/BASES/";
+    static const std::map<BaseKind, std::string> files{{BaseKind::Rule, "RUboiler.EEB"},
+                                                       {BaseKind::Constraint, "COboiler.EEB"},
+                                                       {BaseKind::Advice, "ADboiler.EEB"},
+                                                       {BaseKind::Graphics, "GRboiler.EEB"},
+                                                       {BaseKind::Sound, "SOboiler.EEB"}};
+    DecliningDialogs ui;
+    for (const BaseKind kind : kinds) {
+        ui.answer({bases + files.at(kind)});
+        if (!load_base(state, ui, kind) || !ui.answers.empty()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 class BoilerMedia : public ::testing::Test {

@@ -1,18 +1,12 @@
 // The forward-chaining walk-through of examples/README.md, answered through the
 // scripted dialogues: the abstract, the media of rule 12 and the summary file.
-#include "app/shell.hpp"
 #include "chaining/forward_chaining.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "support/temp_tree.hpp"
+#include "media_fixture.hpp"
 
 #include <algorithm>
 
-#include <gtest/gtest.h>
-
 namespace orve::test {
 namespace {
-
-const std::string kBases = std::string(ORVE_EXAMPLES_DIR) + "/BASES/";
 
 bool logged(const ScriptedDialogs& ui, const std::string& line) {
     return std::find(ui.log.begin(), ui.log.end(), line) != ui.log.end();
@@ -20,25 +14,22 @@ bool logged(const ScriptedDialogs& ui, const std::string& line) {
 
 TEST(SummaryExample, BoilerWalkThroughEndsWithItsSummaryFile) {
     const TempTree tree;
-    ScriptedDialogs ui;
-    Shell shell(ui);
-    shell.start();
-    ui.answer({kBases + "RUboiler.EEB", "y", "n", kBases + "COboiler.EEB", kBases + "ADboiler.EEB",
-               kBases + "GRboiler.EEB", kBases + "SOboiler.EEB"});
-    for (const int id : {10062, 10090, 10100, 10112, 10123}) {
-        ASSERT_EQ(shell.run_command(id), CommandResult::Completed) << id;
-    }
+    AppState state;
+    ASSERT_TRUE(load_boiler_example(state, {BaseKind::Rule, BaseKind::Constraint, BaseKind::Advice,
+                                            BaseKind::Graphics, BaseKind::Sound}));
     const std::string summary = tree.path("boiler-case.txt").string();
+    ScriptedDialogs ui;
     // Buttons by position: "&YES" is 1, "&NO" is 2.
     ui.answer({"1", "1", "first consultation", "2", "2", "n", "n", "2", "y", "1", "y", "y", "y",
                "y", "n", "1", summary, "2"});
-    ASSERT_TRUE(forward_chaining(shell.state(), ui));
+    ASSERT_TRUE(forward_chaining(state, ui));
     EXPECT_TRUE(ui.answers.empty());
 
-    EXPECT_TRUE(
-        logged(ui, "show_headed_text: Abstract inspection | Inspecting the abstract BOILER "
-                   "| " +
-                       read_file(std::string(ORVE_EXAMPLES_DIR) + "/ABSTRACTS/boiler.abs")));
+    const std::string abstract =
+        read_file(std::string(ORVE_EXAMPLES_DIR) + "/ABSTRACTS/boiler.abs");
+    EXPECT_TRUE(logged(ui, "show_headed_text: Abstract inspection | Inspecting the abstract BOILER "
+                           "| " +
+                               abstract));
     EXPECT_TRUE(logged(ui, "show_picture: Graphics file inspection | ../GRAPHICS/boiler/pump.bmp"));
     EXPECT_TRUE(logged(ui, "play_sound: ../SOUNDS/boiler/hum.wav"));
     EXPECT_EQ(read_file(summary), "Labels of summary: \n"

@@ -4,6 +4,7 @@
 #include "app/app_state.hpp"
 #include "verify/findings.hpp"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,34 @@ inline AppState boiler_state(std::vector<Rule> rules = {}) {
     state.wyroznik = "boiler";
     state.rozszerzenie = ".EEB";
     return state;
+}
+
+// The askable conditions as loading finds them: conditions no rule concludes.
+inline void mark_askable_conditions(AppState& state) {
+    std::set<std::string> conclusions;
+    for (const auto& r : state.kb.rule.rules) {
+        conclusions.insert(r.conclusion);
+    }
+    for (const auto& r : state.kb.rule.rules) {
+        for (const auto& condition : r.conditions) {
+            if (conclusions.count(condition) == 0) {
+                state.askables.dopytywalny.insert(condition);
+            }
+        }
+    }
+}
+
+// RUboiler.EEB holding `rules`, with its askable conditions marked.
+inline AppState checked_state(std::vector<Rule> rules) {
+    AppState state = boiler_state(std::move(rules));
+    mark_askable_conditions(state);
+    return state;
+}
+
+// A Constraint Base COboiler.EEB holding `constraints`.
+inline void load_constraints(AppState& state, std::vector<Constraint> constraints) {
+    state.kb.constraint.constraints = std::move(constraints);
+    state.kb.constraint.name = BaseName{"COboiler.EEB", "/bases/COboiler.EEB"};
 }
 
 // Records as "(A,B,[chain])" joined by blanks, for readable comparisons.

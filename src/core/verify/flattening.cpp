@@ -76,6 +76,9 @@ class Flattener {
     };
 
     bool on_path(const Pending& condition) const {
+        if (!index_.on_cycle(condition.name)) {
+            return false;
+        }
         for (std::int32_t node = condition.ancestry; node != kNoAncestry;
              node = nodes_[static_cast<std::size_t>(node)].parent) {
             if (nodes_[static_cast<std::size_t>(node)].name == condition.name) {

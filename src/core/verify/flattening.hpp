@@ -32,6 +32,9 @@ class FlatteningIndex {
     std::size_t name_count() const { return names_.size(); }
 
     bool askable(NameId id) const { return id != kUnknown && askable_[slot(id)] != 0; }
+    // True when the name can lead back to itself through rules; only such a
+    // name can meet itself on a flattening path.
+    bool on_cycle(NameId id) const { return id != kUnknown && on_cycle_[slot(id)] != 0; }
     // Table indices of the rules concluding the name, in table order.
     const std::vector<std::size_t>& concluding(NameId id) const;
 
@@ -44,11 +47,13 @@ class FlatteningIndex {
   private:
     static std::size_t slot(NameId id) { return static_cast<std::size_t>(id); }
     NameId intern(const std::string& name);
+    void find_cycles();
 
     const std::vector<Rule>* rules_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, NameId> ids_;
     std::vector<char> askable_;
+    std::vector<char> on_cycle_;
     std::vector<std::vector<std::size_t>> concluding_;
     std::vector<std::vector<NameId>> rule_conditions_;
     std::vector<NameId> rule_conclusion_;

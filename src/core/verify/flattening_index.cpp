@@ -1,6 +1,8 @@
 // The interned view of the rules and askables, and the small queries on it.
 #include "verify/flattening.hpp"
 
+#include "verify/conclusion_graph.hpp"
+
 #include <algorithm>
 
 namespace orve {
@@ -23,6 +25,32 @@ FlatteningIndex::FlatteningIndex(const RuleBase& rules, const AskableLists& aska
     }
     for (const auto& name : askables.dopytywalny) {
         askable_[slot(intern(name))] = 1;
+    }
+    find_cycles();
+}
+
+void FlatteningIndex::find_cycles() {
+    // A name leads to the conditions of the rules concluding it.
+    std::vector<std::vector<int>> successors(names_.size());
+    on_cycle_.assign(names_.size(), 0);
+    for (std::size_t r = 0; r < rule_conditions_.size(); ++r) {
+        const NameId conclusion = rule_conclusion_[r];
+        for (const NameId condition : rule_conditions_[r]) {
+            successors[slot(conclusion)].push_back(condition);
+            if (condition == conclusion) {
+                on_cycle_[slot(conclusion)] = 1;
+            }
+        }
+    }
+    const std::vector<int> component = strongly_connected_components(successors);
+    std::vector<std::size_t> size(names_.size(), 0);
+    for (const int c : component) {
+        ++size[static_cast<std::size_t>(c)];
+    }
+    for (std::size_t n = 0; n < names_.size(); ++n) {
+        if (size[static_cast<std::size_t>(component[n])] > 1) {
+            on_cycle_[n] = 1;
+        }
     }
 }
 
