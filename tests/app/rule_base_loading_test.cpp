@@ -38,11 +38,17 @@ class RuleBaseLoading : public ::testing::Test {
 };
 
 TEST_F(RuleBaseLoading, WritesTheLoadedMessagesAndRunsTheFollowUpsInOrder) {
-    ASSERT_EQ(load(kBoilerRules, {"n", "n"}), CommandResult::Completed);
+    ASSERT_EQ(load(kBoilerRules, {"n", "n", "n"}), CommandResult::Completed);
 
     EXPECT_EQ(ui.window, std::string("Rule base  RUkb.EEB\nhas been loaded!\n") + kOfferLines +
                              "\n\nAskable conditions for rule base RUkb.EEB with no taking into "
                              "account the model base:\nnoise\npressure low\nvalve open\n\n\n"
+                             "The loaded rule base RUkb.EEB may be tested for redundancies.\n"
+                             "This test may take a lot of time for large and heavily nested rule "
+                             "bases. \n\n"
+                             "This test should be used while developing or modifying rule "
+                             "bases.\n"
+                             "For routine uses of the rule base the test should be bypassed.\n\n"
                              "The Rule Base RUkb.EEB\n"
                              "contains at least one rule with a single condition.\n"
                              "For exact rule bases such a rule may often be a tautology\n"
@@ -130,14 +136,14 @@ TEST_F(RuleBaseLoading, BadFilesEndWithReadErrorsAndLeaveTheProgramUsable) {
         ASSERT_FALSE(ui.notes.empty());
         EXPECT_EQ(ui.notes[0].title, "Exception handling");
     }
-    ASSERT_EQ(load(kBoilerRules, {"n", "n"}), CommandResult::Completed);
+    ASSERT_EQ(load(kBoilerRules, {"n", "n", "n"}), CommandResult::Completed);
     EXPECT_TRUE(shell.state().kb.rule.name);
     EXPECT_FALSE(shell.state().blad) << "a Rule Base load forgets earlier read errors";
 }
 
 TEST_F(RuleBaseLoading, FaultyFactsUnloadTheBase) {
     const std::string contents = "rule(1,\"a\",[\"b\",\"c\"],0)\nfact(\"a\")\nfact(\"b\")\n";
-    ASSERT_EQ(load(contents, {"n"}), CommandResult::Completed);
+    ASSERT_EQ(load(contents, {"n", "n"}), CommandResult::Completed);
     const AppState& state = shell.state();
     EXPECT_FALSE(state.kb.rule.name);
     EXPECT_TRUE(state.kb.rule.rules.empty());

@@ -82,7 +82,7 @@ TEST_F(ShellTest, HelpOpensTheHelpFileOfTheCurrentFolderOnly) {
     shell.run_command(10159);
     EXPECT_TRUE(ui.log.empty()) << "no help file in the start-up folder";
 
-    ui.answer({tree.path("kb/RUx.EEB").string(), "n"});
+    ui.answer({tree.path("kb/RUx.EEB").string(), "n", "n"});
     shell.run_command(10062);
     ui.log.clear();
     shell.run_command(10159);

@@ -3,6 +3,10 @@
 #include "chaining/condition_tests.hpp"
 #include "forward_fixture.hpp"
 
+#include <algorithm>
+#include <optional>
+#include <tuple>
+
 namespace orve::test {
 namespace {
 

@@ -44,11 +44,10 @@ bool normal_ending(AppState& state, Dialogs& ui) {
     if (!present_results(state, ui)) {
         return no_conclusion_ending(state, ui);
     }
-    ui.note("End of forward chaining", "This is all that may be inferred \nfrom the Knowledge "
-                                       "Base\n   " +
-                                           to_upper_ascii(state.wyroznik) +
-                                           ",\nfrom declared facts and declared argument "
-                                           "values.\n\nEnd of forward chaining.");
+    const std::string name = to_upper_ascii(state.wyroznik);
+    ui.note("End of forward chaining",
+            "This is all that may be inferred \nfrom the Knowledge Base\n   " + name +
+                ",\nfrom declared facts and declared argument values.\n\nEnd of forward chaining.");
     ReportWriter out(state.report, ui);
     out.pisz("End of forward chaining");
     out.piszcr();

@@ -1,0 +1,16 @@
+// The work behind each menu command (`task_win_eh` routing).
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// A command's work: true when the command completed.
+using CommandHandler = bool (*)(AppState& state, Dialogs& ui);
+
+// The handler of a command, or nullptr for submenu headers and for commands
+// whose work is not built yet.
+CommandHandler handler_of(int id);
+
+} // namespace orve
