@@ -19,9 +19,11 @@ using namespace orve;
 struct Shape {
     int askables = 400;
     int intermediates = 600;
-    int tops = 300;
+    int tops = 40; // about 60 top rules share each conclusion
     int top_rules = 2400;
     int constraints = 60;
+    int redundant_every = 10; // every tenth top rule gets a copy with one more condition
+    int grouped = 30;         // constraints that get a redundant group of rules
 };
 
 std::string askable_name(std::size_t i) {
@@ -53,12 +55,27 @@ Bases generate(const Shape& shape) {
         }
     }
     for (int t = 0; t < shape.top_rules; ++t) {
-        rules.push_back({number++,
-                         "t" + std::to_string(pick(shape.tops)),
-                         {"m" + std::to_string(pick(shape.intermediates)),
-                          "m" + std::to_string(pick(shape.intermediates)),
-                          askable_name(pick(shape.askables)), askable_name(pick(shape.askables))},
-                         0});
+        Rule top{number++,
+                 "t" + std::to_string(pick(shape.tops)),
+                 {"m" + std::to_string(pick(shape.intermediates)),
+                  "m" + std::to_string(pick(shape.intermediates)),
+                  askable_name(pick(shape.askables)), askable_name(pick(shape.askables))},
+                 0};
+        if (t % shape.redundant_every == 0) {
+            Rule wider = top;
+            wider.number = number++;
+            wider.conditions.push_back(askable_name(pick(shape.askables)));
+            rules.push_back(std::move(wider));
+        }
+        rules.push_back(std::move(top));
+    }
+    // Rules that differ only in the conditions of one constraint.
+    for (int c = 0; c < shape.grouped; ++c) {
+        const std::size_t first = static_cast<std::size_t>(c) * 3;
+        const std::string shared = "m" + std::to_string(pick(shape.intermediates));
+        for (std::size_t member = first; member < first + 3; ++member) {
+            rules.push_back({number++, "g" + std::to_string(c), {shared, askable_name(member)}, 0});
+        }
     }
     bases.kb.rule.name = BaseName{"RUbench.EEB", "RUbench.EEB"};
     for (int i = 0; i < shape.askables; ++i) {

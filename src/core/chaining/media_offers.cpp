@@ -55,12 +55,10 @@ const MediaClause* clause_numbered(const MediaBase& base, int number) {
 // leaves only the advice's "    NO".
 void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& question, int number,
            const std::string& conclusion) {
-    if (!has_rule(state.kb.rule, number, conclusion) &&
-        !has_relational_model(state.kb.model, number, conclusion)) {
-        return;
-    }
+    // The clause first: most rules have none, and the media bases are short.
     const MediaClause* clause = clause_numbered(media_base_of(state.kb, kind), number);
-    if (clause == nullptr) {
+    if (clause == nullptr || (!has_rule(state.kb.rule, number, conclusion) &&
+                              !has_relational_model(state.kb.model, number, conclusion))) {
         return;
     }
     const bool advice = kind == BaseKind::Advice;

@@ -1,14 +1,16 @@
 // The flattening engine: a depth-first enumeration over the choice of rule for
-// every condition of every pass, kept on explicit stacks.
+// every condition of every pass, kept on explicit stacks, so neither a long
+// chain of rules nor many passes deepen the call stack.
 //
 // Each condition carries the conclusions on the path that brought it in (its
 // ancestry). Expanding a condition through a rule adds that condition to the
 // ancestry of the new conditions; a condition already in its own ancestry is not
-// expanded again. No branch can then run for ever: every pending condition that
-// forces a further pass comes from an expansion, expansions along one line of
-// descent grow the ancestry, and a pending list is a set of names, so a branch
-// never returns to a state it has been in. Bases without such cycles never meet
-// the check and keep the full order of results.
+// expanded again, which drops the branch unless it may keep the condition as
+// itself. Every branch then ends: the pending lists of a branch, taken with
+// their ancestries, cannot repeat (a non-askable condition is always expanded,
+// and expansions only grow ancestries), and there are finitely many of them.
+// Only names on a cycle of conclusions can meet themselves, so bases without
+// cycles skip the check and keep every result.
 #include "verify/flattening.hpp"
 
 #include <cstdint>

@@ -1,0 +1,87 @@
+// The forward-chaining walk-through of examples/README.md, piped into the built
+// orve-cli exactly as the README prints it, in a copy of the example folder.
+#include "support/temp_tree.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+namespace orve::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The words of the README's last `printf '%s\n' ... | orve-cli` command, one
+// answer line each; single quotes group words.
+std::vector<std::string> walk_through_answers(const std::string& readme) {
+    const std::string start = "printf '%s\\n' ";
+    const auto from = readme.rfind(start);
+    const auto to = readme.find("| orve-cli", from);
+    if (from == std::string::npos || to == std::string::npos) {
+        return {};
+    }
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    bool in_word = false;
+    for (const char c : readme.substr(from + start.size(), to - from - start.size())) {
+        if (c == '\'') {
+            quoted = !quoted;
+            in_word = true;
+        } else if (!quoted && (c == ' ' || c == '\n' || c == '\\')) {
+            if (in_word) {
+                words.push_back(word);
+            }
+            word.clear();
+            in_word = false;
+        } else {
+            word += c;
+            in_word = true;
+        }
+    }
+    return words;
+}
+
+TEST(ExampleForwardSession, ReadmeWalkThroughRunsToItsSummaryAndReport) {
+    const orve::test::TempTree tree;
+    fs::copy(ORVE_EXAMPLES_DIR, tree.path("examples"), fs::copy_options::recursive);
+    const auto answers =
+        walk_through_answers(orve::test::read_file(tree.path("examples/README.md")));
+    ASSERT_GT(answers.size(), 20U);
+    std::string input;
+    for (const auto& answer : answers) {
+        input += answer + "\n";
+    }
+    tree.write("input.txt", input);
+    const fs::path bases = tree.path("examples/BASES");
+    const std::string command = "cd '" + bases.string() + "' && '" + ORVE_CLI_PATH + "' < '" +
+                                tree.path("input.txt").string() + "' > '" +
+                                tree.path("output.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::string output = orve::test::read_file(tree.path("output.txt"));
+
+    // Every answer fitted its dialogue, and the program ended at `close`.
+    EXPECT_EQ(output.find("Please "), std::string::npos) << output;
+    EXPECT_NE(output.find("Do you really wish to close the program?"), std::string::npos);
+    for (const std::string expected : {
+             "=== Dialogue: Abstract inspection ===\nInspecting the abstract BOILER\n",
+             "=== Dialogue: Advice file inspection ===\nExpert advice:\nHot water works",
+             "../GRAPHICS/boiler/pump.bmp: 64 x 48 pixels\n",
+             "=== Sound: ../SOUNDS/boiler/hum.wav",
+             "=== Note: Summary ===\n Summary boiler-case.txt has been saved.\n",
+             "Report boiler-case.RPT  has been saved.\n",
+         }) {
+        EXPECT_NE(output.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(
+        orve::test::read_file(bases / "boiler-case.txt")
+            .rfind("Labels of summary: \n    first consultation\nChaining summary: facts\n", 0),
+        0U);
+    EXPECT_TRUE(fs::exists(bases / "boiler-case.RPT"));
+}
+
+} // namespace
+} // namespace orve::cli
