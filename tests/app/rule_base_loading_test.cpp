@@ -163,7 +163,7 @@ TEST_F(RuleBaseLoading, RepeatedRuleNumbersFailTheCommand) {
 
 TEST_F(RuleBaseLoading, InconsistentBaseEnablesItsDiagnosisAndBarsDependentBases) {
     const std::string contents = "rule(1,\"k\",[\"c\",\"x\"],0)\nrule(2,\"c\",[\"k\",\"y\"],0)\n";
-    ASSERT_EQ(load(contents, {"y"}), CommandResult::Completed);
+    ASSERT_EQ(load(contents, {"y", "n"}), CommandResult::Completed);
     const AppState& state = shell.state();
     EXPECT_TRUE(state.findings.externally_inconsistent());
     EXPECT_TRUE(state.commands.enabled(10071));

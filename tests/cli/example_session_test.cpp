@@ -27,7 +27,7 @@ std::string run_in_examples(const orve::test::TempTree& folder, const std::strin
 TEST(ExampleSession, LoadsEveryBaseKindOfTheBoilerExample) {
     const orve::test::TempTree folder;
     const std::string output = run_in_examples(
-        folder, "10062\nRUboiler.EEB\ny\nn\n10090\nCOboiler.EEB\n10100\n"
+        folder, "10062\nRUboiler.EEB\ny\nn\nn\n10090\nCOboiler.EEB\nn\nn\n10100\n"
                 "ADboiler.EEB\n10112\nGRboiler.EEB\n10123\nSOboiler.EEB\nclose\ny\n");
     for (const std::string expected : {
              "=== Note: Successful  loading of Rule Base ===\nElementary Exact Rule Base\n    "
@@ -50,7 +50,7 @@ TEST(ExampleSession, LoadsEveryBaseKindOfTheBoilerExample) {
 TEST(ExampleSession, CycleReportIsSavedAndInspected) {
     const orve::test::TempTree folder;
     const std::string report = (folder.path() / "cycle.RPT").string();
-    const std::string output = run_in_examples(folder, "10062\nRUcycle.EEB\ny\n10071\nyes\n" +
+    const std::string output = run_in_examples(folder, "10062\nRUcycle.EEB\ny\nn\n10071\nyes\n" +
                                                            report + "\n10141\n" + report + "\n");
     EXPECT_NE(output.find("contains at least one external inconsistency "), std::string::npos);
     EXPECT_NE(output.find(" Rule  2 is externally directly IEE1-inconsistent with rule 3.\n This "

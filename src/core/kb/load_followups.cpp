@@ -20,11 +20,9 @@ bool rule_base_followups(AppState& state, Dialogs& ui) {
     testuj_sprzecznosc_1z(state, ui);
     state.opis = (platform_path("..\\ABSTRACTS\\") / (state.wyroznik + ".abs")).string();
     record_askable_conditions(state.kb.rule, state.kb.rule.name->name, state.askables, ui);
-    // The redundancy test does not run on an externally inconsistent base, so
-    // it is not offered for one.
-    if (!state.findings.externally_inconsistent()) {
-        testuj_nadmiar_1(state, ui);
-    }
+    // Offered for every base; on an externally inconsistent one the test
+    // itself does nothing.
+    testuj_nadmiar_1(state, ui);
     if (!testowanie_dopytywalnosci_faktow(state.kb.rule, state.askables, ui)) {
         return false;
     }
