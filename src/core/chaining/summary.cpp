@@ -30,8 +30,12 @@ Overwrite clear_existing(Dialogs& ui, const std::string& path) {
         return Overwrite::PickAgain;
     }
     if (fs::is_directory(path, error) || !fs::remove(path, error)) {
-        ui.note("Attention error!", "The existing summary " + path + "\ncould not be deleted." +
-                                        (error ? "\n" + error.message() : std::string()));
+        std::string text = "The existing summary " + path + "\ncould not be deleted.";
+        if (error) {
+            text += "\n";
+            text += error.message();
+        }
+        ui.note("Attention error!", text);
         return Overwrite::Failed;
     }
     ui.note("Summary", "The existing summary  " + path + "\nhas been deleted!");
