@@ -21,6 +21,11 @@ struct AskableLists {
     std::optional<Names> lista_argumentow_dopytywalnych;
     std::optional<Names> lista_warunkow_i_argumentow_dopytywalnych;
     std::optional<Names> lista_wnioskow_modeli;
+    // The Model Base's own name lists, present while a Model Base is loaded.
+    std::optional<Names> lista_argumentow_modeli;
+    std::optional<Names> lista_wynikow_modeli;
+    std::optional<Names> lista_warunkow_stosowania;
+    std::optional<Names> lista_wszystkich_zmiennych_logicznych;
 
     bool is_askable(const std::string& name) const { return dopytywalny.count(name) != 0; }
 };

@@ -1,0 +1,54 @@
+// Evaluation of model argument names (`oblicz`) and of go-ahead conditions
+// (`sprawdz`) over the Model Base and the working memory of a chaining run.
+#pragma once
+
+#include "chaining/working_memory.hpp"
+#include "kb/knowledge_base.hpp"
+#include "report/report_writer.hpp"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orve {
+
+enum class ModelKind { Basic, Extended, Linear, Polynomial };
+
+// A model that evaluation has just applied, before it is recorded.
+struct AppliedModel {
+    ModelKind kind = ModelKind::Basic;
+    int number = 0;
+    std::string result;
+    double value = 0.0;
+};
+
+// What evaluation leaves to chaining. Every hook may stay empty.
+struct EvaluationHooks {
+    // Asking the user about an unknown go-ahead condition, or verifying it as a
+    // sub-hypothesis; true when it holds. Empty: such a condition does not hold.
+    std::function<bool(const std::string&)> resolve_condition;
+    // The erroneous-data search after a declared value; false when it removed
+    // data. Empty: the value stands.
+    std::function<bool()> check_declared_data;
+    // Presents the fixed values and explains the model.
+    std::function<void(const AppliedModel&)> on_applied;
+};
+
+struct EvaluationContext {
+    const KnowledgeBaseSet& kb;
+    WorkingMemory& memory;
+    ReportWriter& out;
+    EvaluationHooks hooks;
+    // Names being evaluated on the current path; a name met again fails.
+    std::vector<std::string> path;
+};
+
+// `oblicz`: the value of an argument name, or nothing when it cannot be had.
+std::optional<double> oblicz(const std::string& name, EvaluationContext& context);
+// `sprawdz`: whether a go-ahead condition holds.
+bool sprawdz(const std::string& condition, EvaluationContext& context);
+// The note telling the user why a model could not be applied.
+void refuse_model(int number, const std::string& cause, Dialogs& ui);
+
+} // namespace orve

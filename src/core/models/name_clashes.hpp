@@ -1,0 +1,16 @@
+// The load-time check that the names of a Rule Base and a Model Base agree.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `wnioski_modeli_a_wnioski_regul`: true when no relational model concludes
+// what a rule concludes and no logical name is also an argument or result (or
+// when one of the bases is missing). Otherwise reports, unloads both bases,
+// disables both chaining commands and returns false. Needs the derived model
+// lists.
+bool wnioski_modeli_a_wnioski_regul(AppState& state, Dialogs& ui);
+
+} // namespace orve
