@@ -1,6 +1,7 @@
 #include "app/command_handlers.hpp"
 
 #include "app/base_operations.hpp"
+#include "chaining/backward_chaining.hpp"
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
@@ -31,6 +32,11 @@ template <int kind> bool exclusivity(AppState& state, Dialogs& ui) {
 bool forward(AppState& state, Dialogs& ui) {
     ui.msg_clear();
     return forward_chaining(state, ui);
+}
+
+bool backward(AppState& state, Dialogs& ui) {
+    ui.msg_clear();
+    return backward_chaining(state, ui);
 }
 
 bool inspect_report(AppState& state, Dialogs& ui) {
@@ -94,6 +100,7 @@ const std::map<int, CommandHandler>& handlers() {
         {10147, summary_reading},
         {10148, summary_deleting},
         {10154, forward},
+        {10155, backward},
         {10156, recreate_message_window},
         {10157, recreate_message_window},
         {10158, path_to_bases},

@@ -1,0 +1,14 @@
+// Backward chaining (option 11): verifies one hypothesis chosen by the user,
+// goal-first over the rules of the loaded knowledge base.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// The whole run, from its preconditions to the report offer. True when the
+// hypothesis was verified.
+bool backward_chaining(AppState& state, Dialogs& ui);
+
+} // namespace orve
