@@ -4,105 +4,15 @@
 #include "chaining/backward_outcome.hpp"
 #include "chaining/backward_run.hpp"
 #include "chaining/backward_verify.hpp"
-#include "chaining/condition_names.hpp"
-#include "chaining/condition_tests.hpp"
-#include "chaining/forward_run.hpp"
-#include "chaining/summary.hpp"
-#include "report/detail_level.hpp"
-#include "ui/abstracts.hpp"
+#include "chaining/run_start.hpp"
+#include "models/model_lists.hpp"
 
 #include <algorithm>
-#include <initializer_list>
 #include <optional>
 
 namespace orve {
 
 namespace {
-
-std::string name_of(const std::optional<BaseName>& name) {
-    return name ? name->name : std::string{};
-}
-
-// Checks the bars on chaining in their order; only a missing Rule Base is
-// reported.
-bool may_chain(const AppState& state, Dialogs& ui) {
-    const Findings& findings = state.findings;
-    if (findings.numbers_not_unique() || !model_results_consistent(state) ||
-        findings.blad_wykluczajacych) {
-        return false;
-    }
-    if (!state.kb.rule.name) {
-        ui.note("Attention!", "Load Rule Base first!");
-        return false;
-    }
-    return !findings.externally_inconsistent() && model_base_consistent(state);
-}
-
-void announce_bases(AppState& state, Dialogs& ui) {
-    const KnowledgeBaseSet& kb = state.kb;
-    const std::string rule = name_of(kb.rule.name);
-    const std::string model = name_of(kb.model.name);
-    const std::string constraint = name_of(kb.constraint.name);
-    const std::string advice = name_of(kb.advice.name);
-    const std::string graphics = name_of(kb.graphics.name);
-    const std::string sound = name_of(kb.sound.name);
-    ui.note("Elementary exact backward chaining",
-            "Elementary Exact Backward Chaining for \n\nElementary Exact Rule Base\n   " + rule +
-                "\n\nElementary Exact Model Base\n   " + model +
-                "\n\nElementary Exact Constraint Base\n   " + constraint +
-                "\n\nElementary Exact Advice Base\n   " + advice +
-                "\n\nElementary Exact Graphics Base\n   " + graphics +
-                "\n\nElementary Exact Sound Base\n   " + sound);
-    ReportWriter out(state.report, ui);
-    for (const auto& line : {"Backward chaining for Rule Base " + rule,
-                             "                           Model Base " + model,
-                             "                      Constraint Base " + constraint,
-                             "                          Advice Base " + advice,
-                             "                        Graphics Base " + graphics,
-                             "                           Sound Base " + sound}) {
-        out.pisz(line);
-        out.piszcr();
-    }
-    out.piszcr();
-}
-
-void clear_run(AppState& state) {
-    kasowanie_tekst_raportu(state.report);
-    WorkingMemory& memory = state.memory;
-    memory.prawda.clear();
-    memory.nieprawda.clear();
-    memory.zmienna_ustalona.clear();
-    memory.model_stosowany.clear();
-}
-
-bool is_one_of(const std::string& operation, std::initializer_list<const char*> names) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const char* name) { return operation == name; });
-}
-
-// The operations by which basic and extended models establish a conclusion.
-bool is_simple_relation(const std::string& operation) {
-    return is_one_of(operation, {">", "==", "<", ">=", "<=", "><", "<>"});
-}
-bool is_interval_relation(const std::string& operation) {
-    return is_one_of(operation, {"<,<", "<=,<", "<,<=", "<=,<="});
-}
-
-// The conclusions of the relational models, in table order.
-Names relational_model_conclusions(const ModelBase& base) {
-    Names conclusions;
-    for (const auto& model : base.basic) {
-        if (is_simple_relation(model.operation)) {
-            conclusions.push_back(model.result);
-        }
-    }
-    for (const auto& model : base.extended) {
-        if (is_interval_relation(model.operation)) {
-            conclusions.push_back(model.result);
-        }
-    }
-    return redukuj(conclusions);
-}
 
 // The hypotheses offered: every conclusion (of rules, then of relational
 // models), and for the narrow sense only those no rule uses as a condition.
@@ -111,7 +21,7 @@ Names hypotheses(const AppState& state, HypothesisType type) {
     wyznacz_warunki_dopytywalne(state.kb.rule, lists);
     Names offered = lists.lista_wnioskow_regul;
     if (state.kb.model.name) {
-        const Names models = relational_model_conclusions(state.kb.model);
+        const Names models = redukuj(model_relacyjny(state.kb.model));
         offered.insert(offered.end(), models.begin(), models.end());
     }
     if (type == HypothesisType::Narrow) {
@@ -185,15 +95,12 @@ bool opcja_z_menu_testowania(AppState& state, Dialogs& ui, HypothesisType type) 
 } // namespace
 
 bool backward_chaining(AppState& state, Dialogs& ui) {
-    if (!may_chain(state, ui)) {
+    if (!start_chaining_run(state, ui,
+                            {"Elementary exact backward chaining",
+                             "Elementary Exact Backward Chaining for ",
+                             "Backward chaining for Rule Base "})) {
         return false;
     }
-    czytaj_opis(state, ui);
-    ask_level_of_detail(state.report, ui);
-    generuj_etykiety(state, ui);
-    clear_run(state);
-    announce_bases(state, ui);
-    pamietaj(state, no_condition_name, true);
     const int type = ui.radio_choice({"Type of hypothesis", "Pick type of tested hypothesis",
                                       "Narrow-sense hypothesis", "Wide-sense hypothesis", 1});
     return opcja_z_menu_testowania(state, ui,

@@ -16,12 +16,4 @@ bool wybierz_tryb(AppState& state, Dialogs& ui, int mode);
 // False when declared facts exclude each other or the report save failed.
 bool wnioskowanie(AppState& state, Dialogs& ui);
 
-// The check of all model results without constraints, one of the bars on
-// chaining.
-bool model_results_consistent(const AppState& state);
-
-// False when an inconsistency of the Model Base, alone or together with the
-// Rule Base, has been recorded.
-bool model_base_consistent(const AppState& state);
-
 } // namespace orve

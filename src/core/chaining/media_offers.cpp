@@ -6,23 +6,13 @@
 #include "chaining/media_display.hpp"
 #include "chaining/media_paths.hpp"
 #include "kb/file_lookup.hpp"
+#include "models/model_operations.hpp"
 
 #include <algorithm>
-#include <array>
 
 namespace orve {
 
 namespace {
-
-bool is_simple_relation(const std::string& operation) {
-    static const std::array<std::string, 7> relations{">", "==", "<", ">=", "<=", "><", "<>"};
-    return std::find(relations.begin(), relations.end(), operation) != relations.end();
-}
-
-bool is_interval_relation(const std::string& operation) {
-    static const std::array<std::string, 4> relations{"<,<", "<=,<", "<,<=", "<=,<="};
-    return std::find(relations.begin(), relations.end(), operation) != relations.end();
-}
 
 bool has_rule(const RuleBase& base, int number, const std::string& conclusion) {
     return std::any_of(base.rules.begin(), base.rules.end(), [&](const Rule& rule) {
@@ -34,8 +24,7 @@ bool has_rule(const RuleBase& base, int number, const std::string& conclusion) {
 // relation that establishes this conclusion.
 bool has_relational_model(const ModelBase& base, int number, const std::string& conclusion) {
     const auto basic = std::any_of(base.basic.begin(), base.basic.end(), [&](const ModelB& model) {
-        return model.number == number && model.result == conclusion &&
-               is_simple_relation(model.operation);
+        return model.number == number && model.result == conclusion && is_relation(model.operation);
     });
     return basic || std::any_of(base.extended.begin(), base.extended.end(), [&](const ModelE& m) {
                return m.number == number && m.result == conclusion &&

@@ -1,0 +1,94 @@
+#include "chaining/run_start.hpp"
+
+#include "chaining/condition_names.hpp"
+#include "chaining/condition_tests.hpp"
+#include "chaining/summary.hpp"
+#include "report/detail_level.hpp"
+#include "ui/abstracts.hpp"
+
+namespace orve {
+
+namespace {
+
+std::string name_of(const std::optional<BaseName>& name) {
+    return name ? name->name : std::string{};
+}
+
+// Checks the bars on chaining in their order; only a missing Rule Base is
+// reported.
+bool may_chain(const AppState& state, Dialogs& ui) {
+    const Findings& findings = state.findings;
+    if (findings.numbers_not_unique() || !model_results_consistent(state) ||
+        findings.blad_wykluczajacych) {
+        return false;
+    }
+    if (!state.kb.rule.name) {
+        ui.note("Attention!", "Load Rule Base first!");
+        return false;
+    }
+    return !findings.externally_inconsistent() && model_base_consistent(state);
+}
+
+void announce_bases(AppState& state, Dialogs& ui, const RunHeading& heading) {
+    const KnowledgeBaseSet& kb = state.kb;
+    const std::string rule = name_of(kb.rule.name);
+    const std::string model = name_of(kb.model.name);
+    const std::string constraint = name_of(kb.constraint.name);
+    const std::string advice = name_of(kb.advice.name);
+    const std::string graphics = name_of(kb.graphics.name);
+    const std::string sound = name_of(kb.sound.name);
+    ui.note(heading.note_title, heading.note_head + "\n\nElementary Exact Rule Base\n   " + rule +
+                                    "\n\nElementary Exact Model Base\n   " + model +
+                                    "\n\nElementary Exact Constraint Base\n   " + constraint +
+                                    "\n\nElementary Exact Advice Base\n   " + advice +
+                                    "\n\nElementary Exact Graphics Base\n   " + graphics +
+                                    "\n\nElementary Exact Sound Base\n   " + sound);
+    ReportWriter out(state.report, ui);
+    for (const auto& line :
+         {heading.line_head + rule, "                           Model Base " + model,
+          "                      Constraint Base " + constraint,
+          "                          Advice Base " + advice,
+          "                        Graphics Base " + graphics,
+          "                           Sound Base " + sound}) {
+        out.pisz(line);
+        out.piszcr();
+    }
+    out.piszcr();
+}
+
+void clear_run(AppState& state) {
+    kasowanie_tekst_raportu(state.report);
+    WorkingMemory& memory = state.memory;
+    memory.nieprawda.clear();
+    memory.prawda.clear();
+    memory.model_stosowany.clear();
+    memory.zmienna_ustalona.clear();
+}
+
+} // namespace
+
+bool model_results_consistent(const AppState&) {
+    // Models with identical results are not checked yet; nothing bars chaining.
+    return true;
+}
+
+bool model_base_consistent(const AppState& state) {
+    // The joint Model- and Rule Base verdict is the one recorded so far; the
+    // Model Base's own inconsistency verdicts belong here as well.
+    return !state.findings.sprzecznosc_mr;
+}
+
+bool start_chaining_run(AppState& state, Dialogs& ui, const RunHeading& heading) {
+    if (!may_chain(state, ui)) {
+        return false;
+    }
+    czytaj_opis(state, ui);
+    ask_level_of_detail(state.report, ui);
+    generuj_etykiety(state, ui);
+    clear_run(state);
+    announce_bases(state, ui, heading);
+    pamietaj(state, no_condition_name, true);
+    return true;
+}
+
+} // namespace orve
