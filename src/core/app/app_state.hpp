@@ -5,6 +5,7 @@
 #include "askables/askable_lists.hpp"
 #include "chaining/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
+#include "model_verify/model_findings.hpp"
 #include "report/report_writer.hpp"
 #include "verify/findings.hpp"
 
@@ -16,6 +17,7 @@ struct AppState {
     KnowledgeBaseSet kb;
     AskableLists askables;
     Findings findings;
+    ModelFindings model_findings;
     ReportBuffer report;
     WorkingMemory memory;
     CommandStates commands;

@@ -1,6 +1,5 @@
-// The model alternatives of backward chaining. Model evaluation is not wired
-// into backward chaining yet: each of these reports "not applicable", so a
-// name is established by rules alone.
+// The model alternatives of backward chaining, tried after the rules that
+// conclude a name, and the WHY? explanation for a go-ahead condition.
 #pragma once
 
 #include "app/app_state.hpp"
@@ -12,18 +11,20 @@
 namespace orve {
 
 // An arithmetical model (basic, extended, linear, polynomial) computing the
-// value of the name. True when one applied.
+// value of a name that has none yet; unknown go-ahead conditions are verified
+// backward. True when one applied.
 bool backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
                                const std::string& name);
 
-// A basic or extended relational model concluding the name. True when one
-// established it.
+// A basic or extended relational model concluding the name: announced,
+// recorded true and explained. True when one established it.
 bool backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& run,
                                const std::string& name);
 
-// The WHY? explanation for the go-ahead condition of a model: explains the
+// The WHY? explanation for the go-ahead condition of a basic arithmetical,
+// extended arithmetical or basic relational model (first match): explains the
 // model and shows the chains of rules and models. True when the condition is
-// the go-ahead condition of a model that has an explanation.
+// such a go-ahead condition.
 bool explain_model_for_why(AppState& state, Dialogs& ui, BackwardRun& run,
                            const std::string& condition);
 

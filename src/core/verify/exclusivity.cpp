@@ -1,5 +1,7 @@
 // Conclusion exclusivity analysis: do the picked rules' conclusions exclude one
 // another in the situations in which each of them fires?
+#include "verify/exclusivity.hpp"
+
 #include "verify/flattening.hpp"
 #include "verify/verification_commands.hpp"
 
@@ -11,12 +13,7 @@ namespace orve {
 
 namespace {
 
-// A picked rule with its first flattened version (`regula_do_testowania`).
-struct Tested {
-    int number;
-    std::string conclusion;
-    Names conditions;
-};
+using Tested = ExclusivityRule;
 
 // One row of the results: the heading, the note title, and whether it uses the
 // per-rule layout of the first row.
@@ -200,24 +197,33 @@ void write_results(Dialogs& ui, const std::vector<Tested>& tested, const std::ve
 // `czesc_wspolna`: false when a situation could not be judged.
 bool czesc_wspolna(AppState& state, Dialogs& ui, int kind) {
     const std::vector<Tested> tested = pick_rules(state, ui);
-    bool failure = false;
-    for (const Tested& situation : tested) {
-        const auto exclusions = exclusions_exist(state.kb, situation.conditions);
-        if (!exclusions) {
-            return false;
-        }
-        const std::size_t count = rules_holding(tested, situation.conditions, *exclusions);
-        // Each situation makes its own rule hold, so the count is at least one
-        // and "to none" (at most one) fails exactly where "to one" does.
-        failure = failure || (kind == 3 ? count > 1 : count != 1);
+    const auto failure = exclusivity_failure(state.kb, tested, kind);
+    if (!failure) {
+        return false;
     }
-    write_results(
-        ui, tested,
-        result_rows(kind, failure, have_common_conditions(tested), have_different_lengths(tested)));
+    write_results(ui, tested,
+                  result_rows(kind, *failure, have_common_conditions(tested),
+                              have_different_lengths(tested)));
     return true;
 }
 
 } // namespace
+
+std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
+                                        const std::vector<ExclusivityRule>& rules, int kind) {
+    bool failure = false;
+    for (const ExclusivityRule& situation : rules) {
+        const auto exclusions = exclusions_exist(kb, situation.conditions);
+        if (!exclusions) {
+            return std::nullopt;
+        }
+        const std::size_t count = rules_holding(rules, situation.conditions, *exclusions);
+        // Each situation makes its own rule hold, so the count is at least one
+        // and "to none" (at most one) fails exactly where "to one" does.
+        failure = failure || (kind == kNonExclusive ? count > 1 : count != 1);
+    }
+    return failure;
+}
 
 bool analiza_bazy_wiedzy(AppState& state, Dialogs& ui, int test_kind) {
     const bool rules = state.kb.rule.name.has_value();

@@ -1,0 +1,81 @@
+#include "model_verify/identical_results_kinds.hpp"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace orve {
+
+namespace {
+
+bool is_one_of(const std::string& operation, std::initializer_list<const char*> names) {
+    return std::any_of(names.begin(), names.end(),
+                       [&operation](const char* name) { return operation == name; });
+}
+
+// Basic operations whose result the test without constraints takes up.
+bool basic_takes_up(const std::string& operation) {
+    return is_one_of(
+        operation, {"+", "-", "*", "/", "=", "div", "mod", "min", "max", "%", "round_to_N", "A^N"});
+}
+
+bool extended_takes_up(const std::string& operation) {
+    return is_one_of(operation, {"+", "*", "max_list", "min_list"});
+}
+
+} // namespace
+
+std::vector<ModelResult> models_of(const ModelBase& base, ModelKind kind) {
+    std::vector<ModelResult> models;
+    switch (kind) {
+    case ModelKind::Basic:
+        for (const ModelB& m : base.basic) {
+            models.push_back({m.go_ahead, m.result, basic_takes_up(m.operation)});
+        }
+        break;
+    case ModelKind::Extended:
+        for (const ModelE& m : base.extended) {
+            models.push_back({m.go_ahead, m.result, extended_takes_up(m.operation)});
+        }
+        break;
+    case ModelKind::Linear:
+        for (const ModelLin& m : base.linear) {
+            models.push_back({m.go_ahead, m.result, true});
+        }
+        break;
+    case ModelKind::Polynomial:
+        for (const ModelPoly& m : base.polynomial) {
+            models.push_back({m.go_ahead, m.result, true});
+        }
+        break;
+    }
+    return models;
+}
+
+Names go_aheads_for(const std::vector<ModelResult>& models, const std::string& result) {
+    Names go_aheads;
+    for (const ModelResult& model : models) {
+        if (model.result == result) {
+            go_aheads.push_back(model.go_ahead);
+        }
+    }
+    return go_aheads;
+}
+
+const std::array<IdenticalResultsTest, 10>& identical_results_tests() {
+    using K = ModelKind;
+    static const std::array<IdenticalResultsTest, 10> tests = {{
+        {K::Basic, K::Extended, "The model base contains basic and extended models"},
+        {K::Basic, K::Linear, "The model base contains basic and linear models "},
+        {K::Basic, K::Polynomial, "The model base contains basic and polynomial models"},
+        {K::Extended, K::Linear, "The model base contains extended and linear  models"},
+        {K::Extended, K::Polynomial, "The model base contains extended and polynomial  models"},
+        {K::Linear, K::Polynomial, "The model base contains linear and polynomial  models"},
+        {K::Basic, K::Basic, "The model base contains basic models "},
+        {K::Extended, K::Extended, "The model base contains extended models "},
+        {K::Linear, K::Linear, "The model base contains linear models"},
+        {K::Polynomial, K::Polynomial, "The model base contains polynomial models "},
+    }};
+    return tests;
+}
+
+} // namespace orve

@@ -1,0 +1,21 @@
+// Joint inconsistency of the Model Base and the Rule Base: a relational model
+// whose go-ahead condition is concluded by a rule that depends, through
+// relational models, on that same condition.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `informuj_sprzecznosc_mr`: the load-time test. Rebuilds the records and the
+// verdict `sprzecznosc_mr`; true when the bases are not jointly inconsistent.
+// Otherwise gives the notice, enables "Diagnosing joint Model- and Rule Base
+// inconsistencies" and returns false.
+bool informuj_sprzecznosc_mr(AppState& state, Dialogs& ui);
+
+// `pisz_sprzecznosc_mr`: the diagnostic report of command 10088, from the
+// records of the last load. True when it completed.
+bool pisz_sprzecznosc_mr(AppState& state, Dialogs& ui);
+
+} // namespace orve

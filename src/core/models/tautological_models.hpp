@@ -1,0 +1,14 @@
+// The advice on tautological models given after a Model Base is loaded.
+#pragma once
+
+#include "app/app_state.hpp"
+#include "report/dialogs.hpp"
+
+namespace orve {
+
+// `wykrywanie_modeli_tautologicznych`: records the basic models that only
+// rename a variable and, when there are any, offers to list them. Never
+// refuses the base.
+void wykrywanie_modeli_tautologicznych(AppState& state, Dialogs& ui);
+
+} // namespace orve

@@ -1,0 +1,33 @@
+// The core of the conclusion exclusivity analysis, shared by the analysis
+// commands and by the load-time test of models with identical results.
+#pragma once
+
+#include "kb/knowledge_base.hpp"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orve {
+
+// A rule taking part in the analysis with its first flattened version
+// (`regula_do_testowania`).
+struct ExclusivityRule {
+    int number = 0;
+    std::string conclusion;
+    Names conditions;
+};
+
+// The analysis kinds (the test-type flag `opcja`).
+inline constexpr int kExclusiveToOne = 1;
+inline constexpr int kExclusiveToNone = 2;
+inline constexpr int kNonExclusive = 3;
+
+// Takes each rule's flattened conditions in turn as the true situation and
+// counts the rules holding in it. Nothing when a situation cannot be judged
+// (a condition in no exclusion list and no constraint at all); otherwise true
+// when some count failed the test of `kind`.
+std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
+                                        const std::vector<ExclusivityRule>& rules, int kind);
+
+} // namespace orve
