@@ -60,6 +60,10 @@ class ChainSearch {
     ChainSearch(const ModelBase& base, const ModelChainVisitor& visit)
         : base_(base), visit_(visit) {}
 
+    // A condition met again on the same path would repeat the expansion
+    // without end; the path delivers what it collected instead. The path
+    // holds each condition once, so its length, and the recursion, are
+    // bounded by the number of distinct conditions.
     void expand(const std::string& condition) {
         const bool passed = std::find(path_.begin(), path_.end(), condition) != path_.end();
         if (passed || !computed_or_concluded(base_, condition)) {

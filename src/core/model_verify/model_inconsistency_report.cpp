@@ -63,7 +63,9 @@ void write_indirect(const Context& c) {
     for (const auto& record : c.state.model_findings.model_arytmetyczny_sprzeczny_gleboko) {
         const std::string number = std::to_string(record.number);
         // The chain ends with the model itself; the others are its nestings.
-        const Numbers others(record.chain.begin(), record.chain.end() - 1);
+        const Numbers others = record.chain.empty()
+                                   ? Numbers{}
+                                   : Numbers(record.chain.begin(), record.chain.end() - 1);
         std::vector<std::string> other_texts;
         for (const int other : others) {
             other_texts.push_back(std::to_string(other));
