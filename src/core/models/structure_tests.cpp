@@ -13,40 +13,16 @@ namespace orve {
 
 namespace {
 
-constexpr std::array<std::string_view, 31> kBasicOperations = {"+",
-                                                               "-",
-                                                               "*",
-                                                               "/",
-                                                               "div",
-                                                               "mod",
-                                                               "min",
-                                                               "max",
-                                                               "%",
-                                                               ">",
-                                                               "==",
-                                                               "<",
-                                                               ">=",
-                                                               "<=",
-                                                               "><",
-                                                               "<>",
-                                                               "sqrt",
-                                                               "sin",
-                                                               "cos",
-                                                               "tan",
-                                                               "arctan",
-                                                               "log",
-                                                               "ln",
-                                                               "exp",
-                                                               "round",
-                                                               "trunc",
-                                                               "abs",
-                                                               "=",
-                                                               "round_to_N",
-                                                               "A^N",
-                                                               "number_of_rule_conditions"};
+// clang-format off
+constexpr std::array<std::string_view, 31> kBasicOperations = {
+    "+", "-", "*", "/", "div", "mod", "min", "max", "%",
+    ">", "==", "<", ">=", "<=", "><", "<>",
+    "sqrt", "sin", "cos", "tan", "arctan", "log", "ln", "exp", "round", "trunc", "abs",
+    "=", "round_to_N", "A^N", "number_of_rule_conditions"};
 
 constexpr std::array<std::string_view, 8> kExtendedOperations = {
     "+", "*", "min_list", "max_list", "<,<", "<=,<", "<,<=", "<=,<="};
+// clang-format on
 
 constexpr const char* kEditingNote = ".\n\nEnter 'Model Base', choose option 'Model Base Editing'"
                                      "\nload faulty model base and remove error.";

@@ -1,9 +1,13 @@
-// Tautological models: basic models that add or subtract 0, multiply or divide
-// by 1, or equate to 0 a named variable, and so only rename it. They are
-// advised against, never refused.
+// Tautological models: basic models that only rename a variable (adding,
+// subtracting or equating 0, multiplying or dividing by 1). They are advised
+// against, never refused.
 #include "models/tautological_models.hpp"
 
 #include "models/model_operations.hpp"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace orve {
 
