@@ -101,8 +101,10 @@ TEST_F(DependentBaseLoading, EachKindLoadsWithItsMessagesAndEnablesItsCommands) 
         const std::vector<std::string> declined =
             c.id == 10090 ? std::vector<std::string>{"n", "n"} : std::vector<std::string>{};
         ASSERT_EQ(load(c.id, c.file, c.contents, declined), CommandResult::Completed) << c.file;
-        EXPECT_EQ(ui.window, c.window);
-        ASSERT_EQ(ui.notes.size(), 1U) << c.file;
+        // The Model Base goes on with its tests (see model_base_loading_test.cpp).
+        const bool model = c.id == 10074;
+        EXPECT_EQ(model ? ui.window.substr(0, c.window.size()) : ui.window, c.window);
+        ASSERT_EQ(ui.notes.size(), model ? 3U : 1U) << c.file;
         EXPECT_EQ(ui.notes[0], c.note);
         EXPECT_TRUE(shell.state().commands.enabled(c.enabled)) << c.file;
     }

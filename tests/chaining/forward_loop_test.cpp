@@ -3,6 +3,7 @@
 #include "chaining/chaining_loop.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/forward_endings.hpp"
+#include "chaining/model_alternatives.hpp"
 #include "forward_fixture.hpp"
 
 #include <algorithm>
@@ -13,18 +14,25 @@ namespace orve::test {
 namespace {
 
 // The loop as first described: every pass tests the rules from the first one
-// and fires the first that applies.
+// and fires the first that applies, and otherwise applies the first model.
 void restart_scan(AppState& state, Dialogs& ui) {
+    using Alternative = bool (*)(AppState&, Dialogs&);
+    const std::vector<Alternative> models{
+        apply_basic_arithmetic_model, apply_extended_arithmetic_model,
+        apply_linear_model,           apply_polynomial_model,
+        apply_basic_relational_model, apply_extended_relational_model};
     while (!state.memory.prawda.contains("end")) {
         const auto& rules = state.kb.rule.rules;
         const auto applicable = std::find_if(rules.begin(), rules.end(), [&](const Rule& r) {
             return !state.memory.prawda.contains(r.conclusion) &&
                    testuj_warunki(state, ui, r.conditions);
         });
-        if (applicable == rules.end()) {
+        if (applicable != rules.end()) {
+            fire_rule(state, ui, *applicable);
+        } else if (std::none_of(models.begin(), models.end(),
+                                [&](Alternative apply) { return apply(state, ui); })) {
             return;
         }
-        fire_rule(state, ui, *applicable);
     }
 }
 
@@ -44,6 +52,18 @@ class RandomBase {
                 {number, pick(0, 10) == 0 ? "end" : name(), std::move(conditions), 0});
         }
         s.kb.rule.name = BaseName{"RUrandom.EEB", "RUrandom.EEB"};
+        // Models whose go-ahead conditions and conclusions are the rules' names:
+        // they make conditions true, and ask, outside rule firings.
+        for (int number = 101, count = 100 + pick(0, 4); number <= count; ++number) {
+            const bool relational = pick(0, 1) == 0;
+            const std::string go_ahead = pick(0, 2) == 0 ? "No condition" : name();
+            const std::string result = !relational        ? "x" + std::to_string(number)
+                                       : pick(0, 10) == 0 ? "end"
+                                                          : name();
+            s.kb.model.basic.push_back({number, go_ahead, result, "1",
+                                        relational ? (pick(0, 1) == 0 ? "<" : ">") : "+", "2",
+                                        pick(0, 1)});
+        }
         for (int number = 1, count = pick(0, 3); number <= count; ++number) {
             s.kb.constraint.constraints.push_back({number, {name(), name(), name()}});
         }

@@ -23,7 +23,10 @@ class Evaluation : public ::testing::Test {
 
     EvaluationContext context() {
         EvaluationContext c{kb, memory, out, {}, {}};
-        c.hooks.on_applied = [this](const AppliedModel& m) { explained.push_back(m.number); };
+        c.hooks.on_applied = [this](const AppliedModel& m) {
+            explained.push_back(m.number);
+            return true;
+        };
         return c;
     }
     std::optional<double> evaluate(const std::string& name) {
@@ -102,6 +105,21 @@ TEST_F(Evaluation, AFailingOperationEndsTheNameWithANote) {
     EXPECT_EQ(ui.notes,
               (std::vector<test::Note>{
                   {"Attention!", "Model 7 cannot be applied:\ndivision by 0 in \"div\"."}}));
+}
+
+TEST_F(Evaluation, AModelWhoseExplanationRefusesIsNotApplied) {
+    // A refused basic model decides its name; a refused list model gives way
+    // to the next model.
+    kb.model.basic = {basic(1, "No condition", "v", "1", "+", "1"),
+                      basic(2, "No condition", "v", "2", "+", "2")};
+    kb.model.extended = {{3, "No condition", "s", "+", {"1"}, 1},
+                         {4, "No condition", "s", "*", {"5"}, 1}};
+    auto c = context();
+    c.hooks.on_applied = [](const AppliedModel& m) { return m.number != 1 && m.number != 3; };
+    EXPECT_EQ(oblicz("v", c), std::nullopt);
+    EXPECT_EQ(oblicz("s", c), 5.0);
+    EXPECT_EQ(memory.model_stosowany, std::vector<int>{4});
+    EXPECT_EQ(memory.zmienna_ustalona.find("v"), nullptr);
 }
 
 TEST_F(Evaluation, ANameNeededForItselfFails) {

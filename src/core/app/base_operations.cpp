@@ -1,6 +1,8 @@
 #include "app/base_operations.hpp"
 
 #include "askables/askables_display.hpp"
+#include "model_verify/joint_model_rule.hpp"
+#include "model_verify/model_inconsistency.hpp"
 #include "verify/external_inconsistency.hpp"
 
 namespace orve {
@@ -21,6 +23,26 @@ bool rule_base_operation(AppState& state, Dialogs& ui, int code) {
         break;
     }
     return true;
+}
+
+bool model_base_operation(AppState& state, Dialogs& ui, int code) {
+    switch (code) {
+    case 2:
+        // The askables displays start a fresh set of argument values.
+        state.memory.zmienna_ustalona.clear();
+        show_model_base_askables(state, ui);
+        return true;
+    case 3:
+        state.memory.zmienna_ustalona.clear();
+        show_joint_askables(state, ui);
+        return true;
+    case 7:
+        return pisz_sprzecznosc_mz(state, ui);
+    case 8:
+        return pisz_sprzecznosc_mr(state, ui);
+    default:
+        return true;
+    }
 }
 
 } // namespace orve

@@ -25,6 +25,10 @@ template <int code> bool rule_base(AppState& state, Dialogs& ui) {
     return rule_base_operation(state, ui, code);
 }
 
+template <int code> bool model_base(AppState& state, Dialogs& ui) {
+    return model_base_operation(state, ui, code);
+}
+
 template <int kind> bool exclusivity(AppState& state, Dialogs& ui) {
     return analiza_bazy_wiedzy(state, ui, kind);
 }
@@ -81,6 +85,10 @@ const std::map<int, CommandHandler>& handlers() {
         {10071, rule_base<6>},
         {10072, diagnose_redundancies},
         {10074, load<BaseKind::Model>},
+        {10082, model_base<2>},
+        {10083, model_base<3>},
+        {10087, model_base<7>},
+        {10088, model_base<8>},
         {10090, load<BaseKind::Constraint>},
         {10091, nothing},
         {10097, diagnose_joint_inconsistencies},

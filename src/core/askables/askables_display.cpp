@@ -24,4 +24,21 @@ void show_rule_base_askables(const AppState& state, Dialogs& ui) {
                      lists.lista_warunkow_dopytywalnych));
 }
 
+void show_model_base_askables(const AppState& state, Dialogs& ui) {
+    if (!state.kb.model.name) {
+        return;
+    }
+    ui.show_list("Askable conditions and arguments for model base " + state.kb.model.name->name,
+                 state.askables.lista_argumentow_dopytywalnych.value_or(Names{}));
+}
+
+void show_joint_askables(const AppState& state, Dialogs& ui) {
+    if (!state.kb.model.name || !state.kb.rule.name) {
+        return;
+    }
+    ui.show_list("Askable conditions and arguments for  rule base " + state.kb.rule.name->name +
+                     " and model base " + state.kb.model.name->name,
+                 state.askables.lista_warunkow_i_argumentow_dopytywalnych.value_or(Names{}));
+}
+
 } // namespace orve

@@ -1,30 +1,125 @@
-// Model evaluation fills these in; until the core evaluates models, no model
-// applies and forward chaining runs on the rules alone.
 #include "chaining/model_alternatives.hpp"
+
+#include "chaining/condition_tests.hpp"
+#include "chaining/declared_data.hpp"
+#include "chaining/media_offers.hpp"
+#include "chaining/model_context.hpp"
+#include "chaining/model_explanation.hpp"
+#include "models/model_operations.hpp"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace orve {
 
-bool apply_basic_arithmetic_model(AppState&, Dialogs&) {
+namespace {
+
+// The first model of the list, in file order, that evaluation applies.
+template <typename Model>
+bool apply_first(AppState& state, Dialogs& ui, const std::vector<Model>& models) {
+    ChainingEvaluation evaluation(state, ui);
+    return std::any_of(models.begin(), models.end(), [&](const Model& model) {
+        return apply_model(model, evaluation.context()).has_value();
+    });
+}
+
+bool is_applied(const WorkingMemory& memory, int number) {
+    const auto& applied = memory.model_stosowany;
+    return std::find(applied.begin(), applied.end(), number) != applied.end();
+}
+
+// Tested in this order because the go-ahead test may ask the user.
+template <typename Model> bool may_conclude(const Model& model, EvaluationContext& context) {
+    return sprawdz(model.go_ahead, context) && !context.memory.prawda.contains(model.result) &&
+           !is_applied(context.memory, model.number);
+}
+
+// The values of the names in order when all can be had.
+std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context) {
+    std::vector<double> values;
+    for (const auto& name : names) {
+        const auto value = oblicz(name, context);
+        if (!value) {
+            return std::nullopt;
+        }
+        values.push_back(*value);
+    }
+    return values;
+}
+
+// A relation that holds establishes its conclusion; the media follow an
+// explanation that did not fail in its rating.
+void conclude(AppState& state, Dialogs& ui, int number, const std::string& conclusion,
+              const std::function<bool()>& explain) {
+    przedstawienie_faktow(state, ui);
+    przedstawienie_zmiennych(state, ui);
+    state.memory.prawda.add(conclusion);
+    state.memory.model_stosowany.push_back(number);
+    if (!explain()) {
+        return;
+    }
+    udziel_rady(state, ui, number, conclusion);
+    wyswietl_grafike(state, ui, number, conclusion);
+    przesluchaj_melodie(state, ui, number, conclusion);
+}
+
+} // namespace
+
+bool apply_basic_arithmetic_model(AppState& state, Dialogs& ui) {
+    return apply_first(state, ui, state.kb.model.basic);
+}
+
+bool apply_extended_arithmetic_model(AppState& state, Dialogs& ui) {
+    return apply_first(state, ui, state.kb.model.extended);
+}
+
+bool apply_linear_model(AppState& state, Dialogs& ui) {
+    return apply_first(state, ui, state.kb.model.linear);
+}
+
+bool apply_polynomial_model(AppState& state, Dialogs& ui) {
+    return apply_first(state, ui, state.kb.model.polynomial);
+}
+
+bool apply_basic_relational_model(AppState& state, Dialogs& ui) {
+    ChainingEvaluation evaluation(state, ui);
+    auto& context = evaluation.context();
+    for (const auto& m : state.kb.model.basic) {
+        if (!is_relation(m.operation) || !may_conclude(m, context)) {
+            continue;
+        }
+        const auto v = evaluate_all({m.argument1, m.argument2}, context);
+        if (!v || !relacja(m.operation, (*v)[0], (*v)[1])) {
+            continue; // a relation that does not hold leaves the conclusion unknown
+        }
+        conclude(state, ui, m.number, m.result, [&] {
+            return wyjasnienie_model_relacyjny(state, ui, m.number, m.result, (*v)[0], (*v)[1]);
+        });
+        return true;
+    }
     return false;
 }
 
-bool apply_extended_arithmetic_model(AppState&, Dialogs&) {
-    return false;
-}
-
-bool apply_linear_model(AppState&, Dialogs&) {
-    return false;
-}
-
-bool apply_polynomial_model(AppState&, Dialogs&) {
-    return false;
-}
-
-bool apply_basic_relational_model(AppState&, Dialogs&) {
-    return false;
-}
-
-bool apply_extended_relational_model(AppState&, Dialogs&) {
+bool apply_extended_relational_model(AppState& state, Dialogs& ui) {
+    ChainingEvaluation evaluation(state, ui);
+    auto& context = evaluation.context();
+    for (const auto& m : state.kb.model.extended) {
+        if (!is_interval_relation(m.operation) || m.arguments.size() != 3 ||
+            !may_conclude(m, context)) {
+            continue;
+        }
+        const auto v = evaluate_all(m.arguments, context);
+        if (!v || !relacja_r(m.operation, (*v)[0], (*v)[1], (*v)[2])) {
+            continue;
+        }
+        conclude(state, ui, m.number, m.result, [&] {
+            return wyjasnienie_model_relacyjny_r(state, ui, m.number, m.result, (*v)[0], (*v)[1],
+                                                 (*v)[2]);
+        });
+        return true;
+    }
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "chaining/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/summary.hpp"
+#include "model_verify/identical_results.hpp"
 #include "report/detail_level.hpp"
 #include "ui/abstracts.hpp"
 
@@ -16,9 +17,9 @@ std::string name_of(const std::optional<BaseName>& name) {
 
 // Checks the bars on chaining in their order; only a missing Rule Base is
 // reported.
-bool may_chain(const AppState& state, Dialogs& ui) {
+bool may_chain(AppState& state, Dialogs& ui) {
     const Findings& findings = state.findings;
-    if (findings.numbers_not_unique() || !model_results_consistent(state) ||
+    if (findings.numbers_not_unique() || !model_results_consistent(state, ui) ||
         findings.blad_wykluczajacych) {
         return false;
     }
@@ -67,15 +68,12 @@ void clear_run(AppState& state) {
 
 } // namespace
 
-bool model_results_consistent(const AppState&) {
-    // Models with identical results are not checked yet; nothing bars chaining.
-    return true;
+bool model_results_consistent(AppState& state, Dialogs& ui) {
+    return testuj_wyniki_wszystkich_modeli_bez_ograniczen(state, ui);
 }
 
 bool model_base_consistent(const AppState& state) {
-    // The joint Model- and Rule Base verdict is the one recorded so far; the
-    // Model Base's own inconsistency verdicts belong here as well.
-    return !state.findings.sprzecznosc_mr;
+    return !state.model_findings.inconsistent() && !state.findings.sprzecznosc_mr;
 }
 
 bool start_chaining_run(AppState& state, Dialogs& ui, const RunHeading& heading) {

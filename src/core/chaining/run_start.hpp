@@ -23,8 +23,8 @@ struct RunHeading {
 bool start_chaining_run(AppState& state, Dialogs& ui, const RunHeading& heading);
 
 // The check of all model results without constraints, one of the bars on
-// chaining.
-bool model_results_consistent(const AppState& state);
+// chaining; a finding shows its note.
+bool model_results_consistent(AppState& state, Dialogs& ui);
 
 // False when an inconsistency of the Model Base, alone or together with the
 // Rule Base, has been recorded.

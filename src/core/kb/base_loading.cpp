@@ -59,6 +59,9 @@ void empty_tables(AppState& state, BaseKind kind) {
         break;
     case BaseKind::Model:
         state.kb.model = {};
+        state.model_findings = {};
+        state.findings.sprzecznosc_mr = false;
+        state.duplikat_nazwy_mo.clear();
         break;
     case BaseKind::Constraint:
         state.kb.constraint = {};
@@ -218,6 +221,7 @@ void reset_for_rule_base(AppState& state) {
     state.kb = {};
     state.askables = {};
     state.findings = {};
+    state.model_findings = {};
     state.report = {};
     state.memory = {};
     state.wyroznik.clear();

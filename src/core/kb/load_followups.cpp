@@ -2,6 +2,14 @@
 
 #include "askables/askable_lists.hpp"
 #include "kb/file_lookup.hpp"
+#include "model_verify/identical_results.hpp"
+#include "model_verify/joint_model_rule.hpp"
+#include "model_verify/model_inconsistency.hpp"
+#include "models/known_arguments.hpp"
+#include "models/model_lists.hpp"
+#include "models/name_clashes.hpp"
+#include "models/structure_tests.hpp"
+#include "models/tautological_models.hpp"
 #include "verify/external_inconsistency.hpp"
 #include "verify/joint_inconsistency.hpp"
 #include "verify/joint_redundancy.hpp"
@@ -30,8 +38,62 @@ bool rule_base_followups(AppState& state, Dialogs& ui) {
     return true;
 }
 
+namespace {
+
+std::string name_of(const std::optional<BaseName>& name) {
+    return name ? name->name : std::string{};
+}
+
+// The Model Base inconsistency test with its announcement and verdict.
+bool model_base_consistency(AppState& state, Dialogs& ui) {
+    const std::string name = name_of(state.kb.model.name);
+    ui.msg_append("The model base is tested for inconsistencies.\n"
+                  "The time needed depends upon the base complexity.\n");
+    if (!informuj_sprzecznosc_mz(state, ui)) {
+        return false;
+    }
+    ui.msg_append("Model base " + name + "\nhas no  inconsistencies!\n");
+    ui.note("Inconsistencies of Model Base",
+            "Elementary Exact Model Base\n    " + name + "\nhas no  inconsistencies!");
+    return true;
+}
+
+// The joint test of the Model Base and the Rule Base with its announcement
+// and verdict.
+bool joint_model_rule_consistency(AppState& state, Dialogs& ui) {
+    const std::string model = name_of(state.kb.model.name);
+    const std::string rule = name_of(state.kb.rule.name);
+    ui.msg_append("The Model Base  " + model + " and Rule Base  " + rule +
+                  "\nare tested for joint inconsistencies.\n"
+                  "he time needed depends upon the base complexity.\n");
+    if (!informuj_sprzecznosc_mr(state, ui)) {
+        return false;
+    }
+    ui.msg_append("Model base:    " + model + "\nand Rule Base: " + rule +
+                  "\nhave no  joint inconsistencies!\n");
+    ui.note("Joint inconsistencies of Model Base and Rule Base",
+            "Elementary Exact Model Base\n    " + model + "\nand Elementary Exact Rule Base\n    " +
+                rule + "\nhave no joint inconsistencies!");
+    return true;
+}
+
+} // namespace
+
 bool model_base_followups(AppState& state, Dialogs& ui) {
-    return testuj_numery_modeli(state, ui);
+    if (!testuj_numery_modeli(state, ui) || !model_base_consistency(state, ui) ||
+        !joint_model_rule_consistency(state, ui)) {
+        return false;
+    }
+    wyznacz_i_pamietaj_listy_modeli(state.kb.model, state.askables);
+    model_base_askables(state, ui);
+    if (!wnioski_modeli_a_wnioski_regul(state, ui) || !model_structure_tests(state, ui) ||
+        !testowanie_dopytywalnosci_argumentow(state.kb.model, state.askables, ui)) {
+        return false;
+    }
+    wykrywanie_modeli_tautologicznych(state, ui);
+    // Models sharing a result are refused here already when no Constraint
+    // Base will be there to keep them apart.
+    return testuj_wyniki_wszystkich_modeli_bez_ograniczen(state, ui);
 }
 
 bool constraint_base_checks(AppState& state, Dialogs& ui) {
@@ -47,7 +109,7 @@ bool constraint_base_followups(AppState& state, Dialogs& ui) {
     f.reguly_nadmiarowe_n2.clear();
     f.regula_splaszczona_n2.clear();
     f.zbadany_wniosek.clear();
-    if (!testuj_numery_ograniczen(state, ui)) {
+    if (!testuj_numery_ograniczen(state, ui) || !testuj_wyniki_wszystkich_modeli_z_og(state, ui)) {
         return false;
     }
     // A joint inconsistency ends the sequence: the redundancy offer follows

@@ -15,11 +15,12 @@ bool is_applied(const WorkingMemory& memory, int number) {
     return std::find(applied.begin(), applied.end(), number) != applied.end();
 }
 
-// Records the firing model and removes the two values it found wrong.
-void fire(ModelKind kind, int number, const std::string& first, const std::string& second,
-          const std::string& text, EvaluationContext& context) {
+// Explains the firing model, removes the two values it found wrong and
+// records it. A refused rating in the explanation does not save the data.
+void fire(ModelKind kind, int number, const std::vector<double>& operands, const std::string& first,
+          const std::string& second, const std::string& text, EvaluationContext& context) {
     if (context.hooks.on_applied) {
-        context.hooks.on_applied(AppliedModel{kind, number, error_in_data, 0.0});
+        context.hooks.on_applied(AppliedModel{kind, number, error_in_data, 0.0, true, operands});
     }
     context.memory.zmienna_ustalona.erase(first);
     context.memory.zmienna_ustalona.erase(second);
@@ -28,39 +29,52 @@ void fire(ModelKind kind, int number, const std::string& first, const std::strin
     context.out.ui().note("Error in data!", text);
 }
 
-bool basic_fires(const ModelB& m, EvaluationContext& context) {
-    if (m.result != error_in_data || !is_relation(m.operation) || !sprawdz(m.go_ahead, context) ||
-        is_applied(context.memory, m.number)) {
-        return false;
-    }
-    const auto a = oblicz(m.argument1, context);
-    const auto b = a ? oblicz(m.argument2, context) : std::nullopt;
-    return b && relacja(m.operation, *a, *b);
+bool may_fire(const std::string& result, int number, const std::string& go_ahead,
+              EvaluationContext& context) {
+    return result == error_in_data && sprawdz(go_ahead, context) &&
+           !is_applied(context.memory, number);
 }
 
-bool extended_fires(const ModelE& m, EvaluationContext& context) {
-    if (m.result != error_in_data || !is_interval_relation(m.operation) ||
-        m.arguments.size() != 3 || !sprawdz(m.go_ahead, context) ||
-        is_applied(context.memory, m.number)) {
-        return false;
-    }
+// The values of the names when all can be had and the relation holds.
+template <typename Holds>
+std::optional<std::vector<double>> values_if(const Names& names, EvaluationContext& context,
+                                             Holds holds) {
     std::vector<double> values;
-    for (const auto& argument : m.arguments) {
-        const auto value = oblicz(argument, context);
+    for (const auto& name : names) {
+        const auto value = oblicz(name, context);
         if (!value) {
-            return false;
+            return std::nullopt;
         }
         values.push_back(*value);
     }
-    return relacja_r(m.operation, values[0], values[1], values[2]);
+    return holds(values) ? std::optional{values} : std::nullopt;
+}
+
+std::optional<std::vector<double>> basic_fires(const ModelB& m, EvaluationContext& context) {
+    if (!is_relation(m.operation) || !may_fire(m.result, m.number, m.go_ahead, context)) {
+        return std::nullopt;
+    }
+    return values_if({m.argument1, m.argument2}, context, [&](const std::vector<double>& v) {
+        return relacja(m.operation, v[0], v[1]);
+    });
+}
+
+std::optional<std::vector<double>> extended_fires(const ModelE& m, EvaluationContext& context) {
+    if (!is_interval_relation(m.operation) || m.arguments.size() != 3 ||
+        !may_fire(m.result, m.number, m.go_ahead, context)) {
+        return std::nullopt;
+    }
+    return values_if(m.arguments, context, [&](const std::vector<double>& v) {
+        return relacja_r(m.operation, v[0], v[1], v[2]);
+    });
 }
 
 } // namespace
 
 bool szukanie_blednych_danych(EvaluationContext& context) {
     for (const auto& m : context.kb.model.basic) {
-        if (basic_fires(m, context)) {
-            fire(ModelKind::Basic, m.number, m.argument1, m.argument2,
+        if (const auto values = basic_fires(m, context)) {
+            fire(ModelKind::Basic, m.number, *values, m.argument1, m.argument2,
                  "Erroneous data is removed. Continue chaining and input corrected data when "
                  "asked.",
                  context);
@@ -68,8 +82,8 @@ bool szukanie_blednych_danych(EvaluationContext& context) {
         }
     }
     for (const auto& m : context.kb.model.extended) {
-        if (extended_fires(m, context)) {
-            fire(ModelKind::Extended, m.number, m.arguments[0], m.arguments[1],
+        if (const auto values = extended_fires(m, context)) {
+            fire(ModelKind::Extended, m.number, *values, m.arguments[0], m.arguments[1],
                  "Erroneous data is removed. Continue chaining and declare corrected data when "
                  "asked.",
                  context);

@@ -49,10 +49,13 @@ bool may_apply(const Model& model, const std::string& name, EvaluationContext& c
            !is_applied(context.memory, model.number);
 }
 
-double record_application(ModelKind kind, int number, const std::string& name, double value,
-                          EvaluationContext& context) {
-    if (context.hooks.on_applied) {
-        context.hooks.on_applied(AppliedModel{kind, number, name, value});
+// Explains the model, then records it applied and the value fixed; nothing
+// when the explanation refuses the model.
+std::optional<double> record_application(ModelKind kind, int number, const std::string& name,
+                                         double value, EvaluationContext& context) {
+    if (context.hooks.on_applied &&
+        !context.hooks.on_applied(AppliedModel{kind, number, name, value, false, {}})) {
+        return std::nullopt;
     }
     context.memory.model_stosowany.push_back(number);
     context.memory.zmienna_ustalona.set(name, value);
@@ -101,34 +104,44 @@ std::optional<double> ask_user(const std::string& name, EvaluationContext& conte
     return value;
 }
 
-// Outcome of one model alternative: `decided` ends the search for the name.
+// Outcome of one model: `decided` ends the search for the name.
 struct Attempt {
     bool decided = false;
     std::optional<double> value;
 };
 
+Attempt try_basic(const ModelB& model, EvaluationContext& context) {
+    const std::string& name = model.result;
+    if (is_relation(model.operation) || is_interval_relation(model.operation) ||
+        model.operation == rule_conditions_count || !may_apply(model, name, context)) {
+        return {};
+    }
+    const auto a = oblicz(model.argument1, context);
+    const auto b = a ? oblicz(model.argument2, context) : std::nullopt;
+    if (!b) {
+        return {};
+    }
+    // With both arguments known this model decides the name.
+    const auto outcome = wykonaj(model.operation, *a, *b, context.out.ui());
+    if (!outcome.value) {
+        if (!outcome.fault.empty()) {
+            refuse_model(model.number, outcome.fault, context.out.ui());
+        }
+        return {true, std::nullopt};
+    }
+    return {true,
+            record_application(ModelKind::Basic, model.number, name, *outcome.value, context)};
+}
+
 Attempt basic_arithmetic(const std::string& name, EvaluationContext& context) {
     for (const auto& model : context.kb.model.basic) {
-        if (model.result != name || is_relation(model.operation) ||
-            is_interval_relation(model.operation) || model.operation == rule_conditions_count ||
-            !may_apply(model, name, context)) {
+        if (model.result != name) {
             continue;
         }
-        const auto a = oblicz(model.argument1, context);
-        const auto b = a ? oblicz(model.argument2, context) : std::nullopt;
-        if (!b) {
-            continue;
+        const Attempt attempt = try_basic(model, context);
+        if (attempt.decided) {
+            return attempt;
         }
-        // With both arguments known this model decides the name.
-        const auto outcome = wykonaj(model.operation, *a, *b, context.out.ui());
-        if (!outcome.value) {
-            if (!outcome.fault.empty()) {
-                refuse_model(model.number, outcome.fault, context.out.ui());
-            }
-            return {true, std::nullopt};
-        }
-        return {true,
-                record_application(ModelKind::Basic, model.number, name, *outcome.value, context)};
     }
     return {};
 }
@@ -170,68 +183,77 @@ bool accepted(const OperationOutcome& outcome, int number, EvaluationContext& co
     return outcome.value.has_value();
 }
 
-double finish_list_model(ModelKind kind, int number, const std::string& name, double value,
-                         EvaluationContext& context) {
+std::optional<double> finish_list_model(ModelKind kind, int number, const std::string& name,
+                                        double value, EvaluationContext& context) {
     context.out.piszcr();
     return record_application(kind, number, name, value, context);
 }
 
-std::optional<double> extended_arithmetic(const std::string& name, EvaluationContext& context) {
-    for (const auto& model : context.kb.model.extended) {
-        if (model.result != name || is_relation(model.operation) ||
-            is_interval_relation(model.operation) || !may_apply(model, name, context)) {
-            continue;
-        }
-        auto values = evaluate_all(model.arguments, context);
-        if (!values) {
-            continue;
-        }
-        // The values are combined last argument first.
-        std::reverse(values->begin(), values->end());
-        const auto outcome = wykonaj_r(model.operation, *values);
-        if (accepted(outcome, model.number, context)) {
-            return finish_list_model(ModelKind::Extended, model.number, name, *outcome.value,
-                                     context);
-        }
+std::optional<double> try_extended(const ModelE& model, EvaluationContext& context) {
+    if (is_relation(model.operation) || is_interval_relation(model.operation) ||
+        !may_apply(model, model.result, context)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    auto values = evaluate_all(model.arguments, context);
+    if (!values) {
+        return std::nullopt;
+    }
+    // The values are combined last argument first.
+    std::reverse(values->begin(), values->end());
+    const auto outcome = wykonaj_r(model.operation, *values);
+    if (!accepted(outcome, model.number, context)) {
+        return std::nullopt;
+    }
+    return finish_list_model(ModelKind::Extended, model.number, model.result, *outcome.value,
+                             context);
 }
 
-std::optional<double> linear(const std::string& name, EvaluationContext& context) {
-    for (const auto& model : context.kb.model.linear) {
-        if (model.result != name || !may_apply(model, name, context)) {
-            continue;
-        }
-        auto coefficients = evaluate_all(model.coefficients, context);
-        auto variables = coefficients ? evaluate_all(model.variables, context) : std::nullopt;
-        if (!variables) {
-            continue;
-        }
-        std::reverse(coefficients->begin(), coefficients->end());
-        std::reverse(variables->begin(), variables->end());
-        const auto outcome = wykonaj_liniowy(*coefficients, *variables, 0.0);
-        if (accepted(outcome, model.number, context)) {
-            return finish_list_model(ModelKind::Linear, model.number, name, *outcome.value,
-                                     context);
-        }
+std::optional<double> try_linear(const ModelLin& model, EvaluationContext& context) {
+    if (!may_apply(model, model.result, context)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    auto coefficients = evaluate_all(model.coefficients, context);
+    auto variables = coefficients ? evaluate_all(model.variables, context) : std::nullopt;
+    if (!variables) {
+        return std::nullopt;
+    }
+    std::reverse(coefficients->begin(), coefficients->end());
+    std::reverse(variables->begin(), variables->end());
+    const auto outcome = wykonaj_liniowy(*coefficients, *variables, 0.0);
+    if (!accepted(outcome, model.number, context)) {
+        return std::nullopt;
+    }
+    return finish_list_model(ModelKind::Linear, model.number, model.result, *outcome.value,
+                             context);
 }
 
-std::optional<double> polynomial(const std::string& name, EvaluationContext& context) {
-    for (const auto& model : context.kb.model.polynomial) {
-        if (model.result != name || !may_apply(model, name, context)) {
+std::optional<double> try_polynomial(const ModelPoly& model, EvaluationContext& context) {
+    if (!may_apply(model, model.result, context)) {
+        return std::nullopt;
+    }
+    const auto coefficients = evaluate_all(model.coefficients, context);
+    const auto x = coefficients ? oblicz(model.variable, context) : std::nullopt;
+    if (!x) {
+        return std::nullopt;
+    }
+    const auto outcome = wykonaj_wielomianowy(model.powers, *coefficients, *x, 0.0);
+    if (!accepted(outcome, model.number, context)) {
+        return std::nullopt;
+    }
+    return finish_list_model(ModelKind::Polynomial, model.number, model.result, *outcome.value,
+                             context);
+}
+
+// The first model of the list with this result that gives a value.
+template <typename Model, typename Try>
+std::optional<double> first_value(const std::vector<Model>& models, const std::string& name,
+                                  Try attempt, EvaluationContext& context) {
+    for (const auto& model : models) {
+        if (model.result != name) {
             continue;
         }
-        const auto coefficients = evaluate_all(model.coefficients, context);
-        const auto x = coefficients ? oblicz(model.variable, context) : std::nullopt;
-        if (!x) {
-            continue;
-        }
-        const auto outcome = wykonaj_wielomianowy(model.powers, *coefficients, *x, 0.0);
-        if (accepted(outcome, model.number, context)) {
-            return finish_list_model(ModelKind::Polynomial, model.number, name, *outcome.value,
-                                     context);
+        if (auto value = attempt(model, context)) {
+            return value;
         }
     }
     return std::nullopt;
@@ -246,13 +268,13 @@ std::optional<double> by_models(const std::string& name, EvaluationContext& cont
     if (auto value = rule_conditions(name, context)) {
         return value;
     }
-    if (auto value = extended_arithmetic(name, context)) {
+    if (auto value = first_value(context.kb.model.extended, name, try_extended, context)) {
         return value;
     }
-    if (auto value = linear(name, context)) {
+    if (auto value = first_value(context.kb.model.linear, name, try_linear, context)) {
         return value;
     }
-    return polynomial(name, context);
+    return first_value(context.kb.model.polynomial, name, try_polynomial, context);
 }
 
 } // namespace
@@ -285,6 +307,28 @@ bool sprawdz(const std::string& condition, EvaluationContext& context) {
         return false;
     }
     return context.hooks.resolve_condition && context.hooks.resolve_condition(condition);
+}
+
+std::optional<double> apply_model(const ModelB& model, EvaluationContext& context) {
+    // On the path like a name being evaluated, so that a model needing its
+    // own result fails as it does in evaluation.
+    const PathEntry entry(context.path, model.result);
+    return try_basic(model, context).value;
+}
+
+std::optional<double> apply_model(const ModelE& model, EvaluationContext& context) {
+    const PathEntry entry(context.path, model.result);
+    return try_extended(model, context);
+}
+
+std::optional<double> apply_model(const ModelLin& model, EvaluationContext& context) {
+    const PathEntry entry(context.path, model.result);
+    return try_linear(model, context);
+}
+
+std::optional<double> apply_model(const ModelPoly& model, EvaluationContext& context) {
+    const PathEntry entry(context.path, model.result);
+    return try_polynomial(model, context);
 }
 
 void refuse_model(int number, const std::string& cause, Dialogs& ui) {

@@ -19,8 +19,12 @@ enum class ModelKind { Basic, Extended, Linear, Polynomial };
 struct AppliedModel {
     ModelKind kind = ModelKind::Basic;
     int number = 0;
-    std::string result;
+    std::string result; // the result, or the conclusion of a relational model
     double value = 0.0;
+    // A relational model (the erroneous-data search) with the values it
+    // compared, in argument order.
+    bool relational = false;
+    std::vector<double> operands;
 };
 
 // What evaluation leaves to chaining. Every hook may stay empty.
@@ -31,8 +35,10 @@ struct EvaluationHooks {
     // The erroneous-data search after a declared value; false when it removed
     // data. Empty: the value stands.
     std::function<bool()> check_declared_data;
-    // Presents the fixed values and explains the model.
-    std::function<void(const AppliedModel&)> on_applied;
+    // Presents the fixed values and explains the model; false when the
+    // explanation refuses the model, which is then not applied. Empty: every
+    // model is applied silently.
+    std::function<bool(const AppliedModel&)> on_applied;
 };
 
 struct EvaluationContext {
@@ -48,6 +54,15 @@ struct EvaluationContext {
 std::optional<double> oblicz(const std::string& name, EvaluationContext& context);
 // `sprawdz`: whether a go-ahead condition holds.
 bool sprawdz(const std::string& condition, EvaluationContext& context);
+// One arithmetical model applied as the chaining loop applies it: the checks,
+// the arguments, the operation, the explanation and the records of
+// evaluation. The value, or nothing when the model does not apply now (a
+// relational or rule-conditions model never applies here).
+std::optional<double> apply_model(const ModelB& model, EvaluationContext& context);
+std::optional<double> apply_model(const ModelE& model, EvaluationContext& context);
+std::optional<double> apply_model(const ModelLin& model, EvaluationContext& context);
+std::optional<double> apply_model(const ModelPoly& model, EvaluationContext& context);
+
 // The note telling the user why a model could not be applied.
 void refuse_model(int number, const std::string& cause, Dialogs& ui);
 
