@@ -1,5 +1,5 @@
-// The forward-chaining walk-through of examples/README.md, piped into the built
-// orve-cli exactly as the README prints it, in a copy of the example folder.
+// The chaining walk-throughs of examples/README.md, piped into the built
+// orve-cli exactly as the README prints them, in a copy of the example folder.
 #include "support/temp_tree.hpp"
 
 #include <cstdlib>
@@ -13,11 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The words of the README's last `printf '%s\n' ... | orve-cli` command, one
-// answer line each; single quotes group words.
-std::vector<std::string> walk_through_answers(const std::string& readme) {
+// The words of the first `printf '%s\n' ... | orve-cli` command after the
+// section heading, one answer line each; single quotes group words.
+std::vector<std::string> walk_through_answers(const std::string& readme,
+                                              const std::string& heading) {
     const std::string start = "printf '%s\\n' ";
-    const auto from = readme.rfind(start);
+    const auto section = readme.find(heading);
+    const auto from = section == std::string::npos ? section : readme.find(start, section);
     const auto to = readme.find("| orve-cli", from);
     if (from == std::string::npos || to == std::string::npos) {
         return {};
@@ -44,12 +46,12 @@ std::vector<std::string> walk_through_answers(const std::string& readme) {
     return words;
 }
 
-TEST(ExampleForwardSession, ReadmeWalkThroughRunsToItsSummaryAndReport) {
-    const orve::test::TempTree tree;
+// Runs the walk-through of the section in a copy of the examples; the output.
+std::string run_walk_through(const orve::test::TempTree& tree, const std::string& heading) {
     fs::copy(ORVE_EXAMPLES_DIR, tree.path("examples"), fs::copy_options::recursive);
     const auto answers =
-        walk_through_answers(orve::test::read_file(tree.path("examples/README.md")));
-    ASSERT_GT(answers.size(), 20U);
+        walk_through_answers(orve::test::read_file(tree.path("examples/README.md")), heading);
+    EXPECT_GT(answers.size(), 20U);
     std::string input;
     for (const auto& answer : answers) {
         input += answer + "\n";
@@ -61,7 +63,13 @@ TEST(ExampleForwardSession, ReadmeWalkThroughRunsToItsSummaryAndReport) {
                                 tree.path("output.txt").string() + "'";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const std::string output = orve::test::read_file(tree.path("output.txt"));
+    return orve::test::read_file(tree.path("output.txt"));
+}
+
+TEST(ExampleForwardSession, ReadmeWalkThroughRunsToItsSummaryAndReport) {
+    const orve::test::TempTree tree;
+    const std::string output = run_walk_through(tree, "## Consulting `boiler` by forward chaining");
+    const fs::path bases = tree.path("examples/BASES");
 
     // Every answer fitted its dialogue, and the program ended at `close`.
     EXPECT_EQ(output.find("Please "), std::string::npos) << output;
@@ -81,6 +89,28 @@ TEST(ExampleForwardSession, ReadmeWalkThroughRunsToItsSummaryAndReport) {
             .rfind("Labels of summary: \n    first consultation\nChaining summary: facts\n", 0),
         0U);
     EXPECT_TRUE(fs::exists(bases / "boiler-case.RPT"));
+}
+
+TEST(ExampleBackwardSession, ErroneousPressureIsRejectedAndASoundOneVerifiesTheHypothesis) {
+    const orve::test::TempTree tree;
+    const std::string output =
+        run_walk_through(tree, "## Consulting `boiler` by backward chaining");
+    EXPECT_EQ(output.find("Please "), std::string::npos) << output;
+    EXPECT_NE(output.find("Do you really wish to close the program?"), std::string::npos);
+    for (const std::string expected : {
+             "have no  joint inconsistencies!\n",
+             "For  model 8 the relation: \n    7 > 6\nholds",
+             "=== Note: Error in data! ===\nErroneous data is removed.",
+             "The hypothesis: system pressure is normal\nis not instantiated",
+             "For model  5 the relation: \n    1 <= 1.8 <= 2.5\nholds",
+             "  on the strength of rule 5.\n",
+             "Report boiler-pressure.RPT  has been saved.\n",
+         }) {
+        EXPECT_NE(output.find(expected), std::string::npos) << expected;
+    }
+    const std::string report =
+        orve::test::read_file(tree.path("examples/BASES/boiler-pressure.RPT"));
+    EXPECT_NE(report.find("pressure reading in bar=1.8"), std::string::npos) << report;
 }
 
 } // namespace
