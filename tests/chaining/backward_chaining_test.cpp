@@ -163,11 +163,12 @@ TEST_F(BackwardChaining, AConditionInAConstraintIsAskedByChoosingTheTrueOne) {
     EXPECT_FALSE(run_backward({low, decline, narrow, "1", "1", decline}));
 
     const std::string choice =
-        "prawda = No condition\nOnly one condition in constraint \n   pressure low\n"
+        "prawda = No condition\nOnly one condition in constraint for the list \n   pressure low\n"
         "   pressure high\n  may be true!\npressure low\nThe hypothesis: alarm\n";
     EXPECT_NE(ui.window.find(choice), std::string::npos);
-    EXPECT_NE(state.report.text.find("Only one condition in constraint pressure lowpressure high"
-                                     "  may be true!\npressure lowThe hypothesis: alarm\n"),
+    EXPECT_NE(state.report.text.find(
+                  "Only one condition in constraint for the list pressure lowpressure high"
+                  "  may be true!\npressure lowThe hypothesis: alarm\n"),
               std::string::npos);
     EXPECT_EQ(state.memory.prawda.items(), (Names{"No condition", "pressure low"}));
     EXPECT_EQ(state.memory.nieprawda.items(), (Names{"pressure high"}));

@@ -21,7 +21,7 @@ constexpr int why_answer = 3;
 bool choose_in_constraint(AppState& state, Dialogs& ui, const Constraint& constraint,
                           const std::string& condition) {
     ReportWriter out(state.report, ui);
-    out.pisz("Only one condition in constraint ");
+    out.pisz("Only one condition in constraint for the list ");
     out.plain("\n");
     for (const auto& name : constraint.conditions) {
         out.plain("   ");
