@@ -62,11 +62,6 @@ bool computed_by_a_model(const ModelBase& base, const std::string& name) {
            any_result(base.linear, name) || any_result(base.polynomial, name);
 }
 
-bool is_applied(const WorkingMemory& memory, int number) {
-    const auto& applied = memory.model_stosowany;
-    return std::find(applied.begin(), applied.end(), number) != applied.end();
-}
-
 // The checks a relational model passes before its arguments are evaluated,
 // in this order because the go-ahead test may ask the user.
 template <typename Model>
@@ -114,20 +109,13 @@ bool extended_relational(AppState& state, Dialogs& ui, BackwardRun& run, Evaluat
             model.arguments.size() != 3 || !may_conclude(model, name, context)) {
             continue;
         }
-        std::vector<double> values;
-        for (const auto& argument : model.arguments) {
-            const auto value = oblicz(argument, context);
-            if (!value) {
-                break;
-            }
-            values.push_back(*value);
-        }
-        if (values.size() != 3 || !relacja_r(model.operation, values[0], values[1], values[2])) {
+        const auto values = evaluate_all(model.arguments, context);
+        if (!values || !relacja_r(model.operation, (*values)[0], (*values)[1], (*values)[2])) {
             continue;
         }
         establish(state, ui, run, model.number, name);
-        wyjasnienie_model_relacyjny_r(state, ui, model.number, name, values[0], values[1],
-                                      values[2]);
+        wyjasnienie_model_relacyjny_r(state, ui, model.number, name, (*values)[0], (*values)[1],
+                                      (*values)[2]);
         return true;
     }
     return false;

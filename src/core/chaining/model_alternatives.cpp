@@ -25,28 +25,10 @@ bool apply_first(AppState& state, Dialogs& ui, const std::vector<Model>& models)
     });
 }
 
-bool is_applied(const WorkingMemory& memory, int number) {
-    const auto& applied = memory.model_stosowany;
-    return std::find(applied.begin(), applied.end(), number) != applied.end();
-}
-
 // Tested in this order because the go-ahead test may ask the user.
 template <typename Model> bool may_conclude(const Model& model, EvaluationContext& context) {
     return sprawdz(model.go_ahead, context) && !context.memory.prawda.contains(model.result) &&
            !is_applied(context.memory, model.number);
-}
-
-// The values of the names in order when all can be had.
-std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context) {
-    std::vector<double> values;
-    for (const auto& name : names) {
-        const auto value = oblicz(name, context);
-        if (!value) {
-            return std::nullopt;
-        }
-        values.push_back(*value);
-    }
-    return values;
 }
 
 // A relation that holds establishes its conclusion; the media follow an

@@ -10,11 +10,6 @@ namespace {
 
 const std::string error_in_data{"Error in data"};
 
-bool is_applied(const WorkingMemory& memory, int number) {
-    const auto& applied = memory.model_stosowany;
-    return std::find(applied.begin(), applied.end(), number) != applied.end();
-}
-
 // Explains the firing model, removes the two values it found wrong and
 // records it. A refused rating in the explanation does not save the data.
 void fire(ModelKind kind, int number, const std::vector<double>& operands, const std::string& first,
@@ -39,15 +34,8 @@ bool may_fire(const std::string& result, int number, const std::string& go_ahead
 template <typename Holds>
 std::optional<std::vector<double>> values_if(const Names& names, EvaluationContext& context,
                                              Holds holds) {
-    std::vector<double> values;
-    for (const auto& name : names) {
-        const auto value = oblicz(name, context);
-        if (!value) {
-            return std::nullopt;
-        }
-        values.push_back(*value);
-    }
-    return holds(values) ? std::optional{values} : std::nullopt;
+    auto values = evaluate_all(names, context);
+    return values && holds(*values) ? values : std::nullopt;
 }
 
 std::optional<std::vector<double>> basic_fires(const ModelB& m, EvaluationContext& context) {

@@ -7,6 +7,23 @@
 
 namespace orve {
 
+bool is_applied(const WorkingMemory& memory, int number) {
+    const auto& applied = memory.model_stosowany;
+    return std::find(applied.begin(), applied.end(), number) != applied.end();
+}
+
+std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context) {
+    std::vector<double> values;
+    for (const auto& element : names) {
+        const auto value = oblicz(element, context);
+        if (!value) {
+            return std::nullopt;
+        }
+        values.push_back(*value);
+    }
+    return values;
+}
+
 namespace {
 
 const std::string rule_conditions_count{"number_of_rule_conditions"};
@@ -35,11 +52,6 @@ bool is_model_result(const ModelBase& base, const std::string& name) {
            produces(base.linear, name) || produces(base.polynomial, name);
 }
 
-bool is_applied(const WorkingMemory& memory, int number) {
-    const auto& applied = memory.model_stosowany;
-    return std::find(applied.begin(), applied.end(), number) != applied.end();
-}
-
 // The common precondition of every model alternative, tested in this order
 // because the go-ahead test may ask the user.
 template <typename Model>
@@ -60,19 +72,6 @@ std::optional<double> record_application(ModelKind kind, int number, const std::
     context.memory.model_stosowany.push_back(number);
     context.memory.zmienna_ustalona.set(name, value);
     return value;
-}
-
-// The values of the names in list order; nothing when one fails.
-std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context) {
-    std::vector<double> values;
-    for (const auto& element : names) {
-        const auto value = oblicz(element, context);
-        if (!value) {
-            return std::nullopt;
-        }
-        values.push_back(*value);
-    }
-    return values;
 }
 
 std::string trimmed(const std::string& text) {

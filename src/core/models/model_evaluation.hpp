@@ -63,6 +63,10 @@ std::optional<double> apply_model(const ModelE& model, EvaluationContext& contex
 std::optional<double> apply_model(const ModelLin& model, EvaluationContext& context);
 std::optional<double> apply_model(const ModelPoly& model, EvaluationContext& context);
 
+// Whether the model with this number has been applied in this run.
+bool is_applied(const WorkingMemory& memory, int number);
+// The values of the names in list order; nothing when one cannot be had.
+std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context);
 // The note telling the user why a model could not be applied.
 void refuse_model(int number, const std::string& cause, Dialogs& ui);
 

@@ -1,6 +1,7 @@
 #include "models/name_clashes.hpp"
 
 #include "askables/list_helpers.hpp"
+#include "models/model_base_discard.hpp"
 
 #include <algorithm>
 
@@ -31,13 +32,7 @@ Names joined(std::initializer_list<Names> lists) {
 }
 
 void unload_both(AppState& state, Dialogs& ui) {
-    ModelBase& model = state.kb.model;
-    model.basic.clear();
-    model.extended.clear();
-    model.linear.clear();
-    model.polynomial.clear();
-    model.arguments_known.clear();
-    model.name.reset();
+    discard_model_base(state.kb.model);
     state.kb.rule.facts.clear();
     state.kb.rule.rules.clear();
     state.kb.rule.name.reset();
