@@ -66,5 +66,22 @@ TEST(ExampleSession, CycleReportIsSavedAndInspected) {
         << saved;
 }
 
+TEST(ExampleSession, CyclicModelBaseIsRefusedAndDiagnosed) {
+    const orve::test::TempTree folder;
+    const std::string output = run_in_examples(
+        folder, "10062\nRUcycle.EEB\nn\nn\nn\n10074\nMOcycle.EEB\n10087\nNo\nclose\ny\n");
+    for (const std::string expected : {
+             " The loaded model base contains at least one inconsistency. \n",
+             " The result 'battery voltage' of model 1\n is the same as its argument.\n",
+             "      7,3\n  This may be demonstrated by removing the nesting as follows: \n"
+             "      7 ==> 3 ==> 5\n",
+             " The conclusion 'starter turns' of model 2\n is the same as its go-ahead "
+             "condition.\n",
+         }) {
+        EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n--- in ---\n"
+                                                            << output;
+    }
+}
+
 } // namespace
 } // namespace orve::cli
