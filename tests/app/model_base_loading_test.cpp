@@ -52,8 +52,19 @@ TEST(ModelBaseLoading, TheExampleRunsEveryTestInOrder) {
                                  "Elementary Exact Model Base\n    MOboiler.EEB\nand Elementary "
                                  "Exact Rule Base\n    RUboiler.EEB\nhave no joint "
                                  "inconsistencies!"}));
-    EXPECT_TRUE(shell.state().commands.enabled(10082));
-    EXPECT_TRUE(shell.state().commands.enabled(10083));
+
+    // The two askables displays of the Model Base.
+    ui.log.clear();
+    ASSERT_EQ(shell.run_command(10082), CommandResult::Completed);
+    ASSERT_EQ(shell.run_command(10083), CommandResult::Completed);
+    ASSERT_EQ(ui.log.size(), 2U);
+    EXPECT_EQ(ui.log[0], "show_list: Askable conditions and arguments for model base MOboiler.EEB "
+                         "| boiler is a combination boiler;flow rate in litres per minute;flow "
+                         "temperature;heating hours per day;hot water hours per day;pressure "
+                         "reading in bar;return temperature;thermostat calls for heat;");
+    EXPECT_TRUE(ui.log[1].starts_with("show_list: Askable conditions and arguments for  rule base "
+                                      "RUboiler.EEB and model base MOboiler.EEB | boiler is a "
+                                      "combination boiler;display shows no lights;"));
 }
 
 class FaultyModelBase : public ::testing::Test {
