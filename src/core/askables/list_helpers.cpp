@@ -1,5 +1,4 @@
 #include "askables/list_helpers.hpp"
-
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
@@ -126,6 +125,10 @@ Names sortuj(const Names& list) {
     scratch.reserve(sorted.size());
     merge_sort(sorted, scratch, 0, sorted.size());
     return sorted;
+}
+
+bool contains(const Names& list, const std::string& element) {
+    return std::find(list.begin(), list.end(), element) != list.end();
 }
 
 std::string bracket_list(const Names& list) {

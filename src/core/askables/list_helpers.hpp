@@ -23,6 +23,9 @@ Names odwracanie(const Names& list);
 // `sortuj`: ascending by unsigned byte comparison, a proper prefix first; stable.
 Names sortuj(const Names& list);
 
+// Whether the element occurs in the list.
+bool contains(const Names& list, const std::string& element);
+
 // Bracket notation of notes and summaries: ["a","b"].
 std::string bracket_list(const Names& list);
 

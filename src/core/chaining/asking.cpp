@@ -1,5 +1,6 @@
 #include "chaining/asking.hpp"
 
+#include "askables/list_helpers.hpp"
 #include "chaining/condition_tests.hpp"
 #include "report/number_format.hpp"
 
@@ -8,10 +9,6 @@
 namespace orve {
 
 namespace {
-
-bool contains(const Names& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 // The line a "Pick a fact" answer selects; a position outside the list (which
 // a front end should never return) selects the nearest line.

@@ -14,14 +14,6 @@ namespace orve {
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The rating of the conclusion, asked when its rating argument is askable; a
 // rating that is no number, lies outside 0 to 10 or is found erroneous fails.
 bool rate(AppState& state, Dialogs& ui, const std::string& conclusion,
@@ -36,7 +28,7 @@ bool rate(AppState& state, Dialogs& ui, const std::string& conclusion,
     out.pisz("Determine the rating:" + rating);
     out.piszcr();
     state.memory.tytul = "Determine the rating for this relation on the scale 0 -10!";
-    const auto value = text_to_real(trimmed(ui.argument_value(rating)));
+    const auto value = typed_real(ui.argument_value(rating));
     if (!value || !testuj_ocena_wniosku(*value, out)) {
         return false;
     }

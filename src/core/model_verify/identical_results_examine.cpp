@@ -11,10 +11,6 @@ namespace orve {
 
 namespace {
 
-bool contains(const Names& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
-}
-
 // The first rule concluding the condition that has a flattened version, with
 // its first version.
 std::optional<ExclusivityRule> first_concluding_rule(const FlatteningIndex& index,

@@ -1,6 +1,7 @@
 // Models with identical results when no Constraint Base is loaded: only the
 // Model Base's own `exclusive_models` lists can make their go-ahead conditions
 // exclusive.
+#include "askables/list_helpers.hpp"
 #include "model_verify/identical_results.hpp"
 #include "model_verify/identical_results_kinds.hpp"
 
@@ -9,10 +10,6 @@
 namespace orve {
 
 namespace {
-
-bool contains(const Names& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
-}
 
 void note_shared_result(Dialogs& ui, const std::string& head, const std::string& result) {
     ui.note("Attention!",

@@ -1,40 +1,20 @@
 #include "model_verify/identical_results_kinds.hpp"
 
-#include <algorithm>
-#include <initializer_list>
+#include "models/model_operations.hpp"
 
 namespace orve {
-
-namespace {
-
-bool is_one_of(const std::string& operation, std::initializer_list<const char*> names) {
-    return std::any_of(names.begin(), names.end(),
-                       [&operation](const char* name) { return operation == name; });
-}
-
-// Basic operations whose result the test without constraints takes up.
-bool basic_takes_up(const std::string& operation) {
-    return is_one_of(
-        operation, {"+", "-", "*", "/", "=", "div", "mod", "min", "max", "%", "round_to_N", "A^N"});
-}
-
-bool extended_takes_up(const std::string& operation) {
-    return is_one_of(operation, {"+", "*", "max_list", "min_list"});
-}
-
-} // namespace
 
 std::vector<ModelResult> models_of(const ModelBase& base, ModelKind kind) {
     std::vector<ModelResult> models;
     switch (kind) {
     case ModelKind::Basic:
         for (const ModelB& m : base.basic) {
-            models.push_back({m.go_ahead, m.result, basic_takes_up(m.operation)});
+            models.push_back({m.go_ahead, m.result, is_two_argument_operation(m.operation)});
         }
         break;
     case ModelKind::Extended:
         for (const ModelE& m : base.extended) {
-            models.push_back({m.go_ahead, m.result, extended_takes_up(m.operation)});
+            models.push_back({m.go_ahead, m.result, is_extended_arithmetic(m.operation)});
         }
         break;
     case ModelKind::Linear:

@@ -1,5 +1,6 @@
 #include "model_verify/joint_model_rule_search.hpp"
 
+#include "askables/list_helpers.hpp"
 #include "models/model_operations.hpp"
 #include "verify/flattening.hpp"
 
@@ -112,10 +113,6 @@ void expand_from(const ModelBase& base, const Names& conditions, std::size_t nex
                               collected.numbers.end());
         expand_from(base, conditions, next + 1, joined, visit);
     });
-}
-
-bool contains(const Names& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // Records every way rules concluding `go_ahead` lead back to it.

@@ -1,5 +1,6 @@
 #include "model_verify/model_inconsistency_analysis.hpp"
 
+#include "askables/list_helpers.hpp"
 #include "models/model_operations.hpp"
 
 #include <algorithm>
@@ -8,15 +9,6 @@
 namespace orve {
 
 namespace {
-
-bool contains(const Names& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// Basic models with a one-argument function take no part in the analysis.
-bool two_argument_operation(const std::string& operation) {
-    return is_basic_arithmetic(operation) && !is_one_argument_function(operation);
-}
 
 // The first model other than the examined one that computes `name` and whose
 // arguments do (or do not) include the examined model's result.
@@ -76,7 +68,7 @@ void analyse_relational(const ModelBase& base, ModelFindings& findings) {
 std::vector<ModelArguments> lista_argumentow_modelu_arytmetycznego(const ModelBase& base) {
     std::vector<ModelArguments> lists;
     for (const auto& m : base.basic) {
-        if (two_argument_operation(m.operation)) {
+        if (is_two_argument_operation(m.operation)) {
             lists.push_back({m.number, m.result, {m.argument1, m.argument2}});
         }
     }

@@ -74,20 +74,12 @@ std::optional<double> record_application(ModelKind kind, int number, const std::
     return value;
 }
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::optional<double> ask_user(const std::string& name, EvaluationContext& context) {
     ReportWriter& out = context.out;
     out.pisz("Declare value of argument:");
     out.pisz(name);
     out.piszcr();
-    const auto value = text_to_real(trimmed(out.ui().argument_value(name)));
+    const auto value = typed_real(out.ui().argument_value(name));
     if (!value) {
         return std::nullopt;
     }

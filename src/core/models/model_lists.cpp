@@ -14,10 +14,6 @@ void append(Names& to, const Names& from) {
     to.insert(to.end(), from.begin(), from.end());
 }
 
-bool is_two_argument(const std::string& operation) {
-    return is_basic_arithmetic(operation) && !is_one_argument_function(operation);
-}
-
 // A kind's variables without duplicates, numeric literals and "No condition".
 Names variables_only(const Names& names) {
     Names kept;
@@ -58,7 +54,7 @@ std::string lines(const Names& names) {
 Names model_argumenty(const ModelBase& base) {
     Names names;
     for (const auto& m : base.basic) {
-        if (is_two_argument(m.operation)) {
+        if (is_two_argument_operation(m.operation)) {
             append(names, {m.argument1, m.argument2});
         } else if (is_one_argument_function(m.operation) && m.argument2 == "0") {
             names.push_back(m.argument1);

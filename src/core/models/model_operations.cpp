@@ -187,6 +187,14 @@ std::optional<double> text_to_real(const std::string& text) {
     return value;
 }
 
+std::optional<double> typed_real(const std::string& typed) {
+    const auto first = typed.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    return text_to_real(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+}
+
 std::optional<int> real_to_integer(double value) {
     const double shifted = value >= 0.0 ? value + 0.5 : value - 0.5;
     const double whole = std::trunc(shifted);
@@ -211,6 +219,10 @@ bool is_basic_arithmetic(const std::string& name) {
 
 bool is_one_argument_function(const std::string& name) {
     return among(one_argument, name);
+}
+
+bool is_two_argument_operation(const std::string& name) {
+    return among(two_argument, name);
 }
 
 bool is_extended_arithmetic(const std::string& name) {

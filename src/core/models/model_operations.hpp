@@ -22,6 +22,8 @@ struct OperationOutcome {
 
 // A model text that converts to a finite real (a numeric literal).
 std::optional<double> text_to_real(const std::string& text);
+// A value the user typed: a real, blanks around it ignored.
+std::optional<double> typed_real(const std::string& typed);
 // Real-to-integer conversion: halves go away from zero; nothing outside the
 // 32-bit range.
 std::optional<int> real_to_integer(double value);
@@ -32,6 +34,8 @@ bool is_interval_relation(const std::string& name);
 // The 24 operations of arithmetical basic models, and the one-argument ones.
 bool is_basic_arithmetic(const std::string& name);
 bool is_one_argument_function(const std::string& name);
+// The 12 two-argument operations of arithmetical basic models.
+bool is_two_argument_operation(const std::string& name);
 // The four operations of arithmetical extended models.
 bool is_extended_arithmetic(const std::string& name);
 

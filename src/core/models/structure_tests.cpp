@@ -3,34 +3,16 @@
 #include "models/structure_tests.hpp"
 
 #include "models/model_base_discard.hpp"
+#include "models/model_operations.hpp"
 
-#include <algorithm>
-#include <array>
 #include <string>
-#include <string_view>
 
 namespace orve {
 
 namespace {
 
-// clang-format off
-constexpr std::array<std::string_view, 31> kBasicOperations = {
-    "+", "-", "*", "/", "div", "mod", "min", "max", "%",
-    ">", "==", "<", ">=", "<=", "><", "<>",
-    "sqrt", "sin", "cos", "tan", "arctan", "log", "ln", "exp", "round", "trunc", "abs",
-    "=", "round_to_N", "A^N", "number_of_rule_conditions"};
-
-constexpr std::array<std::string_view, 8> kExtendedOperations = {
-    "+", "*", "min_list", "max_list", "<,<", "<=,<", "<,<=", "<=,<="};
-// clang-format on
-
 constexpr const char* kEditingNote = ".\n\nEnter 'Model Base', choose option 'Model Base Editing'"
                                      "\nload faulty model base and remove error.";
-
-template <std::size_t N>
-bool known(const std::array<std::string_view, N>& vocabulary, const std::string& operation) {
-    return std::find(vocabulary.begin(), vocabulary.end(), operation) != vocabulary.end();
-}
 
 // The lines shared by every fault message, then the note and the discard.
 bool refuse(AppState& state, Dialogs& ui, const std::string& window_head,
@@ -53,7 +35,7 @@ bool refuse_operation(AppState& state, Dialogs& ui, const std::string& operation
 
 bool testuj_operacje_relacje_modeli_elementarnych(AppState& state, Dialogs& ui) {
     for (const ModelB& model : state.kb.model.basic) {
-        if (!known(kBasicOperations, model.operation)) {
+        if (!is_relation(model.operation) && !is_basic_arithmetic(model.operation)) {
             return refuse_operation(state, ui, model.operation, model.number);
         }
     }
@@ -62,7 +44,7 @@ bool testuj_operacje_relacje_modeli_elementarnych(AppState& state, Dialogs& ui) 
 
 bool testuj_operacje_relacje_modeli_rozwinietych(AppState& state, Dialogs& ui) {
     for (const ModelE& model : state.kb.model.extended) {
-        if (!known(kExtendedOperations, model.operation)) {
+        if (!is_interval_relation(model.operation) && !is_extended_arithmetic(model.operation)) {
             return refuse_operation(state, ui, model.operation, model.number);
         }
     }
