@@ -86,17 +86,16 @@ void establish(AppState& state, Dialogs& ui, BackwardRun& run, int number,
 bool basic_relational(AppState& state, Dialogs& ui, BackwardRun& run, EvaluationContext& context,
                       const std::string& name) {
     for (const auto& model : state.kb.model.basic) {
-        if (model.result != name || !is_relation(model.operation) ||
+        if (model.result != name || !is_relational_model(model) ||
             !may_conclude(model, name, context)) {
             continue;
         }
-        const auto a = oblicz(model.argument1, context);
-        const auto b = a ? oblicz(model.argument2, context) : std::nullopt;
-        if (!b || !relacja(model.operation, *a, *b)) {
+        const auto v = holding_relation(model, context);
+        if (!v) {
             continue;
         }
         establish(state, ui, run, model.number, name);
-        wyjasnienie_model_relacyjny(state, ui, model.number, name, *a, *b);
+        wyjasnienie_model_relacyjny(state, ui, model.number, name, (*v)[0], (*v)[1]);
         return true;
     }
     return false;
@@ -105,17 +104,16 @@ bool basic_relational(AppState& state, Dialogs& ui, BackwardRun& run, Evaluation
 bool extended_relational(AppState& state, Dialogs& ui, BackwardRun& run, EvaluationContext& context,
                          const std::string& name) {
     for (const auto& model : state.kb.model.extended) {
-        if (model.result != name || !is_interval_relation(model.operation) ||
-            model.arguments.size() != 3 || !may_conclude(model, name, context)) {
+        if (model.result != name || !is_relational_model(model) ||
+            !may_conclude(model, name, context)) {
             continue;
         }
-        const auto values = evaluate_all(model.arguments, context);
-        if (!values || !relacja_r(model.operation, (*values)[0], (*values)[1], (*values)[2])) {
+        const auto v = holding_relation(model, context);
+        if (!v) {
             continue;
         }
         establish(state, ui, run, model.number, name);
-        wyjasnienie_model_relacyjny_r(state, ui, model.number, name, (*values)[0], (*values)[1],
-                                      (*values)[2]);
+        wyjasnienie_model_relacyjny_r(state, ui, model.number, name, (*v)[0], (*v)[1], (*v)[2]);
         return true;
     }
     return false;

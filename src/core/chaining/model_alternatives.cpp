@@ -5,7 +5,6 @@
 #include "chaining/media_offers.hpp"
 #include "chaining/model_context.hpp"
 #include "chaining/model_explanation.hpp"
-#include "models/model_operations.hpp"
 
 #include <algorithm>
 #include <functional>
@@ -69,11 +68,11 @@ bool apply_basic_relational_model(AppState& state, Dialogs& ui) {
     ChainingEvaluation evaluation(state, ui);
     auto& context = evaluation.context();
     for (const auto& m : state.kb.model.basic) {
-        if (!is_relation(m.operation) || !may_conclude(m, context)) {
+        if (!is_relational_model(m) || !may_conclude(m, context)) {
             continue;
         }
-        const auto v = evaluate_all({m.argument1, m.argument2}, context);
-        if (!v || !relacja(m.operation, (*v)[0], (*v)[1])) {
+        const auto v = holding_relation(m, context);
+        if (!v) {
             continue; // a relation that does not hold leaves the conclusion unknown
         }
         conclude(state, ui, m.number, m.result, [&] {
@@ -88,12 +87,11 @@ bool apply_extended_relational_model(AppState& state, Dialogs& ui) {
     ChainingEvaluation evaluation(state, ui);
     auto& context = evaluation.context();
     for (const auto& m : state.kb.model.extended) {
-        if (!is_interval_relation(m.operation) || m.arguments.size() != 3 ||
-            !may_conclude(m, context)) {
+        if (!is_relational_model(m) || !may_conclude(m, context)) {
             continue;
         }
-        const auto v = evaluate_all(m.arguments, context);
-        if (!v || !relacja_r(m.operation, (*v)[0], (*v)[1], (*v)[2])) {
+        const auto v = holding_relation(m, context);
+        if (!v) {
             continue;
         }
         conclude(state, ui, m.number, m.result, [&] {

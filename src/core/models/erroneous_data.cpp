@@ -1,7 +1,5 @@
 #include "models/erroneous_data.hpp"
 
-#include "models/model_operations.hpp"
-
 #include <algorithm>
 
 namespace orve {
@@ -30,38 +28,20 @@ bool may_fire(const std::string& result, int number, const std::string& go_ahead
            !is_applied(context.memory, number);
 }
 
-// The values of the names when all can be had and the relation holds.
-template <typename Holds>
-std::optional<std::vector<double>> values_if(const Names& names, EvaluationContext& context,
-                                             Holds holds) {
-    auto values = evaluate_all(names, context);
-    return values && holds(*values) ? values : std::nullopt;
-}
-
-std::optional<std::vector<double>> basic_fires(const ModelB& m, EvaluationContext& context) {
-    if (!is_relation(m.operation) || !may_fire(m.result, m.number, m.go_ahead, context)) {
+// The operand values of an "Error in data" model that fires.
+template <typename Model>
+std::optional<std::vector<double>> fires(const Model& m, EvaluationContext& context) {
+    if (!is_relational_model(m) || !may_fire(m.result, m.number, m.go_ahead, context)) {
         return std::nullopt;
     }
-    return values_if({m.argument1, m.argument2}, context, [&](const std::vector<double>& v) {
-        return relacja(m.operation, v[0], v[1]);
-    });
-}
-
-std::optional<std::vector<double>> extended_fires(const ModelE& m, EvaluationContext& context) {
-    if (!is_interval_relation(m.operation) || m.arguments.size() != 3 ||
-        !may_fire(m.result, m.number, m.go_ahead, context)) {
-        return std::nullopt;
-    }
-    return values_if(m.arguments, context, [&](const std::vector<double>& v) {
-        return relacja_r(m.operation, v[0], v[1], v[2]);
-    });
+    return holding_relation(m, context);
 }
 
 } // namespace
 
 bool szukanie_blednych_danych(EvaluationContext& context) {
     for (const auto& m : context.kb.model.basic) {
-        if (const auto values = basic_fires(m, context)) {
+        if (const auto values = fires(m, context)) {
             fire(ModelKind::Basic, m.number, *values, m.argument1, m.argument2,
                  "Erroneous data is removed. Continue chaining and input corrected data when "
                  "asked.",
@@ -70,7 +50,7 @@ bool szukanie_blednych_danych(EvaluationContext& context) {
         }
     }
     for (const auto& m : context.kb.model.extended) {
-        if (const auto values = extended_fires(m, context)) {
+        if (const auto values = fires(m, context)) {
             fire(ModelKind::Extended, m.number, *values, m.arguments[0], m.arguments[1],
                  "Erroneous data is removed. Continue chaining and declare corrected data when "
                  "asked.",

@@ -24,6 +24,26 @@ std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationCo
     return values;
 }
 
+bool is_relational_model(const ModelB& model) {
+    return is_relation(model.operation);
+}
+
+bool is_relational_model(const ModelE& model) {
+    return is_interval_relation(model.operation) && model.arguments.size() == 3;
+}
+
+std::optional<std::vector<double>> holding_relation(const ModelB& model,
+                                                    EvaluationContext& context) {
+    auto v = evaluate_all({model.argument1, model.argument2}, context);
+    return v && relacja(model.operation, (*v)[0], (*v)[1]) ? v : std::nullopt;
+}
+
+std::optional<std::vector<double>> holding_relation(const ModelE& model,
+                                                    EvaluationContext& context) {
+    auto v = evaluate_all(model.arguments, context);
+    return v && relacja_r(model.operation, (*v)[0], (*v)[1], (*v)[2]) ? v : std::nullopt;
+}
+
 namespace {
 
 const std::string rule_conditions_count{"number_of_rule_conditions"};

@@ -67,6 +67,16 @@ std::optional<double> apply_model(const ModelPoly& model, EvaluationContext& con
 bool is_applied(const WorkingMemory& memory, int number);
 // The values of the names in list order; nothing when one cannot be had.
 std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context);
+// Whether a model establishes a conclusion: a basic model with a relation, an
+// extended one with an interval relation over exactly three arguments.
+bool is_relational_model(const ModelB& model);
+bool is_relational_model(const ModelE& model);
+// The operand values of a relational model when all can be had and its
+// relation holds; nothing otherwise.
+std::optional<std::vector<double>> holding_relation(const ModelB& model,
+                                                    EvaluationContext& context);
+std::optional<std::vector<double>> holding_relation(const ModelE& model,
+                                                    EvaluationContext& context);
 // The note telling the user why a model could not be applied.
 void refuse_model(int number, const std::string& cause, Dialogs& ui);
 
