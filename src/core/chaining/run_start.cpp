@@ -6,14 +6,11 @@
 #include "model_verify/identical_results.hpp"
 #include "report/detail_level.hpp"
 #include "ui/abstracts.hpp"
+#include "verify/verify_text.hpp"
 
 namespace orve {
 
 namespace {
-
-std::string name_of(const std::optional<BaseName>& name) {
-    return name ? name->name : std::string{};
-}
 
 // Checks the bars on chaining in their order; only a missing Rule Base is
 // reported.
@@ -32,12 +29,12 @@ bool may_chain(AppState& state, Dialogs& ui) {
 
 void announce_bases(AppState& state, Dialogs& ui, const RunHeading& heading) {
     const KnowledgeBaseSet& kb = state.kb;
-    const std::string rule = name_of(kb.rule.name);
-    const std::string model = name_of(kb.model.name);
-    const std::string constraint = name_of(kb.constraint.name);
-    const std::string advice = name_of(kb.advice.name);
-    const std::string graphics = name_of(kb.graphics.name);
-    const std::string sound = name_of(kb.sound.name);
+    const std::string rule = loaded_name(kb.rule.name);
+    const std::string model = loaded_name(kb.model.name);
+    const std::string constraint = loaded_name(kb.constraint.name);
+    const std::string advice = loaded_name(kb.advice.name);
+    const std::string graphics = loaded_name(kb.graphics.name);
+    const std::string sound = loaded_name(kb.sound.name);
     ui.note(heading.note_title, heading.note_head + "\n\nElementary Exact Rule Base\n   " + rule +
                                     "\n\nElementary Exact Model Base\n   " + model +
                                     "\n\nElementary Exact Constraint Base\n   " + constraint +

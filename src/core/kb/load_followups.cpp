@@ -16,6 +16,7 @@
 #include "verify/numbering.hpp"
 #include "verify/redundancy.hpp"
 #include "verify/structural_checks.hpp"
+#include "verify/verify_text.hpp"
 
 namespace orve {
 
@@ -40,13 +41,9 @@ bool rule_base_followups(AppState& state, Dialogs& ui) {
 
 namespace {
 
-std::string name_of(const std::optional<BaseName>& name) {
-    return name ? name->name : std::string{};
-}
-
 // The Model Base inconsistency test with its announcement and verdict.
 bool model_base_consistency(AppState& state, Dialogs& ui) {
-    const std::string name = name_of(state.kb.model.name);
+    const std::string name = loaded_name(state.kb.model.name);
     ui.msg_append("The model base is tested for inconsistencies.\n"
                   "The time needed depends upon the base complexity.\n");
     if (!informuj_sprzecznosc_mz(state, ui)) {
@@ -61,8 +58,8 @@ bool model_base_consistency(AppState& state, Dialogs& ui) {
 // The joint test of the Model Base and the Rule Base with its announcement
 // and verdict.
 bool joint_model_rule_consistency(AppState& state, Dialogs& ui) {
-    const std::string model = name_of(state.kb.model.name);
-    const std::string rule = name_of(state.kb.rule.name);
+    const std::string model = loaded_name(state.kb.model.name);
+    const std::string rule = loaded_name(state.kb.rule.name);
     ui.msg_append("The Model Base  " + model + " and Rule Base  " + rule +
                   "\nare tested for joint inconsistencies.\n"
                   "he time needed depends upon the base complexity.\n");

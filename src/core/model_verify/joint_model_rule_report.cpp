@@ -28,14 +28,6 @@ void remove_first(Numbers& numbers, int number) {
     }
 }
 
-std::vector<std::string> as_texts(const Numbers& numbers) {
-    std::vector<std::string> texts;
-    for (const int number : numbers) {
-        texts.push_back(std::to_string(number));
-    }
-    return texts;
-}
-
 void report_nothing(const Context& c) {
     c.out.plain(" Model Base:    " + c.models + "\n");
     c.out.plain(" and Rule Base: " + c.rules + "\n");
@@ -80,14 +72,14 @@ void write_record(const Context& c, const JointModelRuleInconsistency& record) {
     } else if (models.empty() || rules.empty()) {
         const Numbers& chain = models.empty() ? rules : models;
         c.out.pisz(" via a chain of nested rules with numbers  ");
-        c.out.pisz_liste_dla_raportu_i(as_texts(chain));
+        c.out.pisz_liste_dla_raportu_i(number_texts(chain));
         c.ui.note(kTitle,
                   note + "\n via a chain of nested rules with numbers  " + bracket_numbers(chain));
     } else {
         c.out.pisz(" via a chain of nested rules with numbers ");
-        c.out.pisz_liste_dla_raportu_i(as_texts(rules));
+        c.out.pisz_liste_dla_raportu_i(number_texts(rules));
         c.out.pisz(" and via a chain of nested rules with numbers ");
-        c.out.pisz_liste_dla_raportu_i(as_texts(models));
+        c.out.pisz_liste_dla_raportu_i(number_texts(models));
         c.ui.note(kTitle,
                   note + "\n via a chain of nested rules with numbers " + bracket_numbers(rules) +
                       "\n and via a chain of nested rules with numbers " + bracket_numbers(models));

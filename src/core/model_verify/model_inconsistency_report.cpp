@@ -66,16 +66,12 @@ void write_indirect(const Context& c) {
         const Numbers others = record.chain.empty()
                                    ? Numbers{}
                                    : Numbers(record.chain.begin(), record.chain.end() - 1);
-        std::vector<std::string> other_texts;
-        for (const int other : others) {
-            other_texts.push_back(std::to_string(other));
-        }
         c.out.pisz(" The result '" + record.result + "'" + " of model " + number);
         c.out.piszcr();
         c.out.pisz(" is the same as an argument of one of its nested models:");
         c.out.piszcr();
         c.out.pisz("      ");
-        c.out.pisz_liste_dla_raportu_i(other_texts);
+        c.out.pisz_liste_dla_raportu_i(number_texts(others));
         c.out.pisz("  This may be demonstrated by removing the nesting as follows: ");
         c.out.piszcr();
         c.out.pisz("      " + join_numbers(record.chain, " ==> "));

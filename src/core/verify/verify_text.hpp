@@ -37,6 +37,15 @@ inline std::string bracket_numbers(const std::vector<int>& numbers) {
     return "[" + join_numbers(numbers, ",") + "]";
 }
 
+// Each number as its own text, for the list writers of the report.
+inline std::vector<std::string> number_texts(const std::vector<int>& numbers) {
+    std::vector<std::string> texts;
+    for (const int number : numbers) {
+        texts.push_back(std::to_string(number));
+    }
+    return texts;
+}
+
 // Every number followed by the separator: {4, 7} with ", " gives "4, 7, ".
 inline std::string numbers_each_followed(const std::vector<int>& numbers,
                                          const std::string& separator) {
