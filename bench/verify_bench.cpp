@@ -2,7 +2,7 @@
 // shallow nesting: top rules that use intermediate conclusions, each concluded
 // by one or two rules over askable conditions, and a Constraint Base of small
 // groups of askable conditions.
-#include "verify/findings.hpp"
+#include "state/verify_findings.hpp"
 #include "verify/flattening.hpp"
 #include "verify/joint_inconsistency.hpp"
 #include "verify/joint_redundancy.hpp"

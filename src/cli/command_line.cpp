@@ -1,7 +1,7 @@
 #include "command_line.hpp"
 
 #include "answer_parsing.hpp"
-#include "app/commands.hpp"
+#include "state/commands.hpp"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #include "terminal_app.hpp"
 
 #include "answer_parsing.hpp"
-#include "app/commands.hpp"
+#include "state/commands.hpp"
 #include "app/shell.hpp"
 #include "command_line.hpp"
 #include "terminal_dialogs.hpp"

@@ -1,5 +1,5 @@
 #include "askables/askable_lists.hpp"
-#include "askables/askables_display.hpp"
+#include "ui/askables_display.hpp"
 #include "askables/list_helpers.hpp"
 #include "support/scripted_dialogs.hpp"
 

@@ -2,7 +2,7 @@
 // expected texts that every run shares.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "askables/askable_lists.hpp"
 #include "chaining/forward_chaining.hpp"
 #include "support/scripted_dialogs.hpp"

@@ -2,7 +2,7 @@
 // a file that is shown or played when the user accepts the offer.
 #include "chaining/media_offers.hpp"
 #include "media_fixture.hpp"
-#include "ui/abstracts.hpp"
+#include "chaining/abstracts.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/commands.hpp"
+#include "state/commands.hpp"
 #include "support/temp_tree.hpp"
 #include "terminal_app.hpp"
 

@@ -1,7 +1,7 @@
 // Small Model Bases for the model verification tests.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 #include <vector>

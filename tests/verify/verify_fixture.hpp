@@ -1,8 +1,8 @@
 // Small bases for the verification tests.
 #pragma once
 
-#include "app/app_state.hpp"
-#include "verify/findings.hpp"
+#include "state/app_state.hpp"
+#include "state/verify_findings.hpp"
 
 #include <set>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/base_operations.hpp"
 
-#include "askables/askables_display.hpp"
+#include "ui/askables_display.hpp"
 #include "model_verify/joint_model_rule.hpp"
 #include "model_verify/model_inconsistency.hpp"
 #include "verify/external_inconsistency.hpp"

@@ -5,7 +5,7 @@
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
-#include "kb/base_loading.hpp"
+#include "loading/base_loading.hpp"
 #include "kb/file_lookup.hpp"
 #include "report/report_file.hpp"
 #include "verify/verification_commands.hpp"

@@ -1,7 +1,7 @@
 // The work behind each menu command (`task_win_eh` routing).
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,7 +1,7 @@
 // The main window's logic: start-up, dispatch of menu commands, closing.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

@@ -2,7 +2,7 @@
 // condition of a group of mutually exclusive conditions true.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

@@ -2,7 +2,7 @@
 // displays of the chain of reasoning.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
 

@@ -2,7 +2,7 @@
 // goal-first over the rules of the loaded knowledge base.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

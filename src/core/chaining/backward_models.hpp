@@ -2,7 +2,7 @@
 // conclude a name, and the WHY? explanation for a go-ahead condition.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
 

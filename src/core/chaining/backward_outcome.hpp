@@ -1,7 +1,7 @@
 // The two verdicts of a backward chaining run.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
 

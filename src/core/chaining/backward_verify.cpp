@@ -2,7 +2,7 @@
 
 #include "chaining/backward_asking.hpp"
 #include "chaining/backward_models.hpp"
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/declared_data.hpp"
 #include "chaining/media_offers.hpp"

@@ -2,7 +2,7 @@
 // that long chains of rules do not deepen the call stack.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
 

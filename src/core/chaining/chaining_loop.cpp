@@ -1,6 +1,6 @@
 #include "chaining/chaining_loop.hpp"
 
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/forward_endings.hpp"
 #include "chaining/media_offers.hpp"

@@ -2,7 +2,7 @@
 // again, and end the run when nothing applies any more.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,7 +1,7 @@
 #include "chaining/condition_tests.hpp"
 
 #include "chaining/asking.hpp"
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 
 #include <algorithm>
 

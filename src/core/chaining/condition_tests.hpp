@@ -2,7 +2,7 @@
 // and presenting the established facts.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <cstddef>

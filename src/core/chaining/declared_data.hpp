@@ -2,7 +2,7 @@
 // and known argument values of the Model Base, and the known variables.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -2,7 +2,7 @@
 // report, and collected for the "Message" dialogue that shows them.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 #include "report/report_writer.hpp"
 

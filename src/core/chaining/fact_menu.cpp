@@ -2,7 +2,7 @@
 
 #include "askables/list_helpers.hpp"
 #include "chaining/asking.hpp"
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "report/number_format.hpp"
 

@@ -2,7 +2,7 @@
 // constraints and from the remaining askable conditions before the run.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -2,7 +2,7 @@
 // declared facts, the declared argument values and the user's answers.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

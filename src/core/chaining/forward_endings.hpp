@@ -1,7 +1,7 @@
 // The three endings of a forward chaining run.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

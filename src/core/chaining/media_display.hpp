@@ -2,7 +2,7 @@
 // clause.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

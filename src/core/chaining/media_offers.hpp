@@ -2,7 +2,7 @@
 // the menu commands that show one advice text, picture or sound.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

@@ -2,7 +2,7 @@
 // after the knowledge base and the look-up of a media file in them.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 
 #include <filesystem>
 #include <optional>

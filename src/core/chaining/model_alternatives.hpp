@@ -3,7 +3,7 @@
 // returns true, or returns false when none applies.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -2,7 +2,7 @@
 // conditions, checks declared values and explains the models it applies.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "models/model_evaluation.hpp"
 #include "report/dialogs.hpp"
 #include "report/report_writer.hpp"

@@ -3,7 +3,7 @@
 // the "Message" dialogue.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

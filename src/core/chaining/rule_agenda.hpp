@@ -2,7 +2,7 @@
 // testing again the rules whose outcome cannot have changed.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <cstddef>

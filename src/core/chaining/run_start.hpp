@@ -3,7 +3,7 @@
 // memory and the announcement of the loaded bases.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

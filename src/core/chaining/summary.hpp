@@ -1,7 +1,7 @@
 // Summary labels and summary files of chaining runs.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,6 +1,6 @@
 #include "chaining/summary_text.hpp"
 
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "report/number_format.hpp"
 
 #include <charconv>

@@ -1,7 +1,7 @@
 // The contents of a summary file.
 #pragma once
 
-#include "chaining/working_memory.hpp"
+#include "state/working_memory.hpp"
 
 #include <string>
 

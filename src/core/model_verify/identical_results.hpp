@@ -2,7 +2,7 @@
 // one condition) must have mutually exclusive go-ahead conditions.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -2,7 +2,7 @@
 // result, when a Constraint Base is loaded.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 #include "verify/flattening.hpp"
 

@@ -5,7 +5,7 @@
 
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
-#include "model_verify/model_findings.hpp"
+#include "state/model_findings.hpp"
 
 #include <functional>
 #include <string>

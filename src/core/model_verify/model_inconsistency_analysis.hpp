@@ -4,7 +4,7 @@
 #pragma once
 
 #include "kb/knowledge_base.hpp"
-#include "model_verify/model_findings.hpp"
+#include "state/model_findings.hpp"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "models/model_evaluation.hpp"
 
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "models/model_operations.hpp"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // (`sprawdz`) over the Model Base and the working memory of a chaining run.
 #pragma once
 
-#include "chaining/working_memory.hpp"
+#include "state/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/report_writer.hpp"
 

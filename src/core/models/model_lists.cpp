@@ -1,7 +1,7 @@
 #include "models/model_lists.hpp"
 
 #include "askables/list_helpers.hpp"
-#include "chaining/condition_names.hpp"
+#include "state/condition_names.hpp"
 #include "models/model_operations.hpp"
 
 #include <algorithm>

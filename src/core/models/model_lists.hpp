@@ -2,7 +2,7 @@
 // combine it with the Rule Base.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/dialogs.hpp"

@@ -1,7 +1,7 @@
 // The load-time check that the names of a Rule Base and a Model Base agree.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -2,7 +2,7 @@
 // and list lengths of the linear and polynomial models.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

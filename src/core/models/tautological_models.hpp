@@ -1,7 +1,7 @@
 // The advice on tautological models given after a Model Base is loaded.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

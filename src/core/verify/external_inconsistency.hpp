@@ -2,7 +2,7 @@
 // their own conditions through other rules.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <optional>

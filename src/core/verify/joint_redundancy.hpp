@@ -2,7 +2,7 @@
 // one condition each, those conditions making up a constraint.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

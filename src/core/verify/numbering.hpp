@@ -1,7 +1,7 @@
 // Uniqueness of the numbers of rules, models, constraints and advices.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <optional>

@@ -2,7 +2,7 @@
 // and askability, rules with a single condition.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 #include <string>

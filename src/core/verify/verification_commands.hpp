@@ -3,7 +3,7 @@
 // conclusion exclusivity analysis. Each returns true when the command completed.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,4 +1,4 @@
-#include "kb/load_followups.hpp"
+#include "loading/load_followups.hpp"
 
 #include "askables/askable_lists.hpp"
 #include "kb/file_lookup.hpp"

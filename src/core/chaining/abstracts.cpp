@@ -1,5 +1,5 @@
 // The abstract dialogue shown before a chaining run.
-#include "ui/abstracts.hpp"
+#include "chaining/abstracts.hpp"
 
 #include "chaining/media_checks.hpp"
 #include "chaining/media_paths.hpp"

@@ -1,4 +1,4 @@
-#include "kb/media_folders.hpp"
+#include "loading/media_folders.hpp"
 
 #include "kb/file_lookup.hpp"
 

@@ -1,11 +1,11 @@
-#include "kb/base_loading.hpp"
+#include "loading/base_loading.hpp"
 
 #include "kb/base_schemas.hpp"
 #include "kb/clause_reader.hpp"
 #include "kb/file_lookup.hpp"
-#include "kb/load_followups.hpp"
-#include "kb/load_texts.hpp"
-#include "kb/media_folders.hpp"
+#include "loading/load_followups.hpp"
+#include "loading/load_texts.hpp"
+#include "loading/media_folders.hpp"
 #include "report/report_file.hpp"
 #include "verify/structural_checks.hpp"
 

@@ -1,4 +1,4 @@
-#include "askables/askables_display.hpp"
+#include "ui/askables_display.hpp"
 
 namespace orve {
 

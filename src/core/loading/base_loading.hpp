@@ -2,7 +2,7 @@
 // option codes 1, 2, 3, 4, 16 and 17.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/dialogs.hpp"
 

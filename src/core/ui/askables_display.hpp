@@ -1,7 +1,7 @@
 // The askables display command of the Rule Base.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,4 +1,4 @@
-#include "app/commands.hpp"
+#include "state/commands.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 
 #include "report/dialogs.hpp"
 

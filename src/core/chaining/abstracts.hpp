@@ -1,7 +1,7 @@
 // Abstract files of knowledge bases.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,4 +1,4 @@
-#include "kb/load_texts.hpp"
+#include "loading/load_texts.hpp"
 
 namespace orve {
 

@@ -1,7 +1,7 @@
 // The follow-up steps that run after a base file has been read, per base kind.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {

@@ -1,7 +1,7 @@
 // The media folders of the Advice, Graphics and Sound Bases.
 #pragma once
 
-#include "app/app_state.hpp"
+#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 
 namespace orve {
