@@ -1,9 +1,9 @@
 #include "terminal_app.hpp"
 
 #include "answer_parsing.hpp"
-#include "state/commands.hpp"
 #include "app/shell.hpp"
 #include "command_line.hpp"
+#include "state/commands.hpp"
 #include "terminal_dialogs.hpp"
 
 namespace orve::cli {

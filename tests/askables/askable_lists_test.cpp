@@ -1,7 +1,7 @@
 #include "askables/askable_lists.hpp"
-#include "ui/askables_display.hpp"
 #include "askables/list_helpers.hpp"
 #include "support/scripted_dialogs.hpp"
+#include "ui/askables_display.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // expected texts that every run shares.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "askables/askable_lists.hpp"
 #include "chaining/forward_chaining.hpp"
+#include "state/app_state.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
 

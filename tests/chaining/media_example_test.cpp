@@ -1,8 +1,8 @@
 // Every media clause of the bundled boiler example belongs to a rule and names
 // a file that is shown or played when the user accepts the offer.
+#include "chaining/abstracts.hpp"
 #include "chaining/media_offers.hpp"
 #include "media_fixture.hpp"
-#include "chaining/abstracts.hpp"
 
 #include <algorithm>
 

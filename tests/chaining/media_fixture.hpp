@@ -2,8 +2,8 @@
 // folder would be, with helpers that write well-formed and broken media files.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "loading/base_loading.hpp"
+#include "state/app_state.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
 

@@ -1,7 +1,7 @@
 // The abstract dialogue shown at the start of chaining.
+#include "chaining/abstracts.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
-#include "chaining/abstracts.hpp"
 
 #include <filesystem>
 

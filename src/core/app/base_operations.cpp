@@ -1,8 +1,8 @@
 #include "app/base_operations.hpp"
 
-#include "ui/askables_display.hpp"
 #include "model_verify/joint_model_rule.hpp"
 #include "model_verify/model_inconsistency.hpp"
+#include "ui/askables_display.hpp"
 #include "verify/external_inconsistency.hpp"
 
 namespace orve {

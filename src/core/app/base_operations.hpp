@@ -2,8 +2,8 @@
 // commands reach a loaded base.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

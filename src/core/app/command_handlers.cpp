@@ -5,8 +5,8 @@
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
-#include "loading/base_loading.hpp"
 #include "kb/file_lookup.hpp"
+#include "loading/base_loading.hpp"
 #include "report/report_file.hpp"
 #include "verify/verification_commands.hpp"
 

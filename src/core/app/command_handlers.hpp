@@ -1,8 +1,8 @@
 // The work behind each menu command (`task_win_eh` routing).
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,8 +1,8 @@
 // The main window's logic: start-up, dispatch of menu commands, closing.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

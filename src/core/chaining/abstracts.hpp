@@ -1,8 +1,8 @@
 // Abstract files of knowledge bases.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

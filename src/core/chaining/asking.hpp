@@ -2,8 +2,8 @@
 // condition of a group of mutually exclusive conditions true.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

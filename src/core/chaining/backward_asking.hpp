@@ -2,9 +2,9 @@
 // displays of the chain of reasoning.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 #include <vector>

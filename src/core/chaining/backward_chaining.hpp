@@ -2,8 +2,8 @@
 // goal-first over the rules of the loaded knowledge base.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

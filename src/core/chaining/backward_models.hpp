@@ -2,9 +2,9 @@
 // conclude a name, and the WHY? explanation for a go-ahead condition.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

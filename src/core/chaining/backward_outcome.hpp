@@ -1,9 +1,9 @@
 // The two verdicts of a backward chaining run.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 
 #include "chaining/backward_asking.hpp"
 #include "chaining/backward_models.hpp"
-#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/declared_data.hpp"
 #include "chaining/media_offers.hpp"
+#include "state/condition_names.hpp"
 
 #include <algorithm>
 #include <iterator>

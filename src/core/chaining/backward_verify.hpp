@@ -2,9 +2,9 @@
 // that long chains of rules do not deepen the call stack.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "chaining/backward_run.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

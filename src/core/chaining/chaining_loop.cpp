@@ -1,11 +1,11 @@
 #include "chaining/chaining_loop.hpp"
 
-#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/forward_endings.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/model_alternatives.hpp"
 #include "chaining/rule_agenda.hpp"
+#include "state/condition_names.hpp"
 
 #include <array>
 

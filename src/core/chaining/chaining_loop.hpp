@@ -2,8 +2,8 @@
 // again, and end the run when nothing applies any more.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -2,8 +2,8 @@
 // and presenting the established facts.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <cstddef>
 #include <optional>

@@ -2,8 +2,8 @@
 // and known argument values of the Model Base, and the known variables.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -2,9 +2,9 @@
 // report, and collected for the "Message" dialogue that shows them.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
 #include "report/report_writer.hpp"
+#include "state/app_state.hpp"
 
 #include <algorithm>
 #include <string>

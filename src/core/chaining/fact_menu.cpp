@@ -2,9 +2,9 @@
 
 #include "askables/list_helpers.hpp"
 #include "chaining/asking.hpp"
-#include "state/condition_names.hpp"
 #include "chaining/condition_tests.hpp"
 #include "report/number_format.hpp"
+#include "state/condition_names.hpp"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // constraints and from the remaining askable conditions before the run.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

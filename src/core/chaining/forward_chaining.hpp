@@ -2,8 +2,8 @@
 // declared facts, the declared argument values and the user's answers.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

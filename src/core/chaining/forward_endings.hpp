@@ -1,8 +1,8 @@
 // The three endings of a forward chaining run.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

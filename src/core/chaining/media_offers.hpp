@@ -2,8 +2,8 @@
 // the menu commands that show one advice text, picture or sound.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

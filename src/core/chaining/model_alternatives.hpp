@@ -3,8 +3,8 @@
 // returns true, or returns false when none applies.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

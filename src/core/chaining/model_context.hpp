@@ -2,10 +2,10 @@
 // conditions, checks declared values and explains the models it applies.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "models/model_evaluation.hpp"
 #include "report/dialogs.hpp"
 #include "report/report_writer.hpp"
+#include "state/app_state.hpp"
 
 #include <functional>
 #include <string>

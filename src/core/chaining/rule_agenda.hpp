@@ -2,8 +2,8 @@
 // testing again the rules whose outcome cannot have changed.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <cstddef>
 #include <optional>

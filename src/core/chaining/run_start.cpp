@@ -1,11 +1,11 @@
 #include "chaining/run_start.hpp"
 
-#include "state/condition_names.hpp"
+#include "chaining/abstracts.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/summary.hpp"
 #include "model_verify/identical_results.hpp"
 #include "report/detail_level.hpp"
-#include "chaining/abstracts.hpp"
+#include "state/condition_names.hpp"
 #include "verify/verify_text.hpp"
 
 namespace orve {

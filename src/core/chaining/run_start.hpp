@@ -3,8 +3,8 @@
 // memory and the announcement of the loaded bases.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

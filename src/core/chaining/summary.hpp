@@ -1,8 +1,8 @@
 // Summary labels and summary files of chaining runs.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,7 +1,7 @@
 #include "chaining/summary_text.hpp"
 
-#include "state/condition_names.hpp"
 #include "report/number_format.hpp"
+#include "state/condition_names.hpp"
 
 #include <charconv>
 

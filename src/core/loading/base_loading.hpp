@@ -2,9 +2,9 @@
 // option codes 1, 2, 3, 4, 16 and 17.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,8 +1,8 @@
 // The follow-up steps that run after a base file has been read, per base kind.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,8 +1,8 @@
 // The media folders of the Advice, Graphics and Sound Bases.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

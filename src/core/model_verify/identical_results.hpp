@@ -2,8 +2,8 @@
 // one condition) must have mutually exclusive go-ahead conditions.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

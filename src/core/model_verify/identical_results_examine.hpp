@@ -2,8 +2,8 @@
 // result, when a Constraint Base is loaded.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 #include "verify/flattening.hpp"
 
 namespace orve {

@@ -1,7 +1,7 @@
 #include "models/model_evaluation.hpp"
 
-#include "state/condition_names.hpp"
 #include "models/model_operations.hpp"
+#include "state/condition_names.hpp"
 
 #include <algorithm>
 

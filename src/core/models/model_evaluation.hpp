@@ -2,9 +2,9 @@
 // (`sprawdz`) over the Model Base and the working memory of a chaining run.
 #pragma once
 
-#include "state/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/report_writer.hpp"
+#include "state/working_memory.hpp"
 
 #include <functional>
 #include <optional>

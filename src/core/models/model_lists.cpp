@@ -1,8 +1,8 @@
 #include "models/model_lists.hpp"
 
 #include "askables/list_helpers.hpp"
-#include "state/condition_names.hpp"
 #include "models/model_operations.hpp"
+#include "state/condition_names.hpp"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 // combine it with the Rule Base.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,8 +1,8 @@
 // The load-time check that the names of a Rule Base and a Model Base agree.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -2,8 +2,8 @@
 // and list lengths of the linear and polynomial models.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

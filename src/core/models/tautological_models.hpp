@@ -1,8 +1,8 @@
 // The advice on tautological models given after a Model Base is loaded.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

@@ -1,13 +1,13 @@
 // All state of a running program, passed by reference; there are no globals.
 #pragma once
 
-#include "state/commands.hpp"
 #include "askables/askable_lists.hpp"
-#include "state/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
-#include "state/model_findings.hpp"
 #include "report/report_writer.hpp"
+#include "state/commands.hpp"
+#include "state/model_findings.hpp"
 #include "state/verify_findings.hpp"
+#include "state/working_memory.hpp"
 
 #include <string>
 

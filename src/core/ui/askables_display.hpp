@@ -1,8 +1,8 @@
 // The askables display command of the Rule Base.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

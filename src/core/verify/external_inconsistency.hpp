@@ -2,8 +2,8 @@
 // their own conditions through other rules.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <optional>
 #include <string>

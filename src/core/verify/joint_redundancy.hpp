@@ -2,8 +2,8 @@
 // one condition each, those conditions making up a constraint.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 

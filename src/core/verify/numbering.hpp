@@ -1,8 +1,8 @@
 // Uniqueness of the numbers of rules, models, constraints and advices.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <optional>
 #include <vector>

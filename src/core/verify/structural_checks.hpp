@@ -2,8 +2,8 @@
 // and askability, rules with a single condition.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // conclusion exclusivity analysis. Each returns true when the command completed.
 #pragma once
 
-#include "state/app_state.hpp"
 #include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 namespace orve {
 
