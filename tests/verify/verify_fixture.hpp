@@ -1,10 +1,11 @@
 // Small bases for the verification tests.
 #pragma once
 
+#include "askables/askable_lists.hpp"
 #include "state/app_state.hpp"
 #include "state/verify_findings.hpp"
+#include "support/scripted_dialogs.hpp"
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,19 +25,11 @@ inline AppState boiler_state(std::vector<Rule> rules = {}) {
     return state;
 }
 
-// The askable conditions as loading finds them: conditions no rule concludes.
+// The askable conditions as loading finds them, by the loading step itself.
 inline void mark_askable_conditions(AppState& state) {
-    std::set<std::string> conclusions;
-    for (const auto& r : state.kb.rule.rules) {
-        conclusions.insert(r.conclusion);
-    }
-    for (const auto& r : state.kb.rule.rules) {
-        for (const auto& condition : r.conditions) {
-            if (conclusions.count(condition) == 0) {
-                state.askables.dopytywalny.insert(condition);
-            }
-        }
-    }
+    ScriptedDialogs quiet;
+    record_askable_conditions(state.kb.rule, state.kb.rule.name ? state.kb.rule.name->name : "",
+                              state.askables, quiet);
 }
 
 // RUboiler.EEB holding `rules`, with its askable conditions marked.
