@@ -46,11 +46,12 @@ std::vector<std::string> walk_through_answers(const std::string& readme,
     return words;
 }
 
-// Runs the walk-through of the section in a copy of the examples; the output.
-std::string run_walk_through(const orve::test::TempTree& tree, const std::string& heading) {
+// Runs the walk-through of the section of a README in a copy of the examples;
+// the output.
+std::string run_walk_through(const orve::test::TempTree& tree, const std::string& heading,
+                             const fs::path& readme = fs::path(ORVE_EXAMPLES_DIR) / "README.md") {
     fs::copy(ORVE_EXAMPLES_DIR, tree.path("examples"), fs::copy_options::recursive);
-    const auto answers =
-        walk_through_answers(orve::test::read_file(tree.path("examples/README.md")), heading);
+    const auto answers = walk_through_answers(orve::test::read_file(readme), heading);
     EXPECT_GT(answers.size(), 20U);
     std::string input;
     for (const auto& answer : answers) {
@@ -111,6 +112,27 @@ TEST(ExampleBackwardSession, ErroneousPressureIsRejectedAndASoundOneVerifiesTheH
     const std::string report =
         orve::test::read_file(tree.path("examples/BASES/boiler-pressure.RPT"));
     EXPECT_NE(report.find("pressure reading in bar=1.8"), std::string::npos) << report;
+}
+
+// The short session of the top-level README answers Why? where it explains.
+TEST(ExampleBackwardSession, ShortSessionOfTheReadmeAnswersWhyWithTheRulesThatLedThere) {
+    const orve::test::TempTree tree;
+    const std::string output = run_walk_through(
+        tree, "## A short session", fs::path(ORVE_EXAMPLES_DIR).parent_path() / "README.md");
+    EXPECT_EQ(output.find("Please "), std::string::npos) << output;
+    for (const std::string expected : {
+             "display shows no lights?\n  1 = Yes\n  2 = No\n  3 = Why?\n"
+             "[1-3 or caption, Enter = Why?]> 3\n    WHY?Rule  3 is resolved.",
+             "From rule 3 may be deduced: replace the fuse.\n"
+             "From rule 2 may be deduced: no electrical supply.\n",
+             "fuse is blown?\n  1 = Yes\n  2 = No\n  3 = Why?\n"
+             "[1-3 or caption, Enter = Why?]> y\n",
+             "The main hypothesis replace the fuse is verified.\n",
+             "Do you really wish to close the program?\n[y/n, Enter = Yes]> y\n",
+         }) {
+        EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n--- in ---\n"
+                                                            << output;
+    }
 }
 
 } // namespace
