@@ -235,7 +235,7 @@ std::string TerminalDialogs::argument_value(const std::string& argument) {
         } else if (trim(line).empty() || typed_real(line)) {
             return line;
         } else {
-            // The chaining would drop the answer without a word and go on.
+            // The evaluation would drop a non-number silently; tell the user and ask again.
             io_.write_line("Not a number. Please type a number such as 12.5 or 12,5, or !end.");
         }
     }
