@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing:
+# everything scripts/run.sh and scripts/test.sh call beyond the tools of every
+# Debian system (bash, coreutils, findutils, grep, dpkg, apt).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev clang-format)

@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 echo "== formatting"
 cd "$root"
-git ls-files -z -- '*.cpp' '*.hpp' | xargs -0 -r clang-format --dry-run --Werror
+"$root/scripts/list-sources.sh" | xargs -0 -r clang-format --dry-run --Werror
 
 for variant in plain sanitize; do
   echo "== build and test: $variant"

@@ -11,6 +11,17 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
+// The 1-based position of the button whose caption, without "&" and in lower
+// case, is `word`.
+std::optional<int> find_caption(std::string_view word, const std::vector<std::string>& buttons) {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (to_lower(trim(strip_access_key(buttons[i]))) == word) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string trim(std::string_view line) {
@@ -78,10 +89,12 @@ std::optional<int> parse_button(std::string_view line, const std::vector<std::st
     if (const auto position = parse_position(word, count)) {
         return position;
     }
-    for (int i = 0; i < count; ++i) {
-        if (to_lower(trim(strip_access_key(buttons[static_cast<std::size_t>(i)]))) == word) {
-            return i + 1;
-        }
+    if (const auto button = find_caption(word, buttons)) {
+        return button;
+    }
+    // y and n answer the Yes and No buttons, as they answer a Yes/No question.
+    if (word == "y" || word == "n") {
+        return find_caption(word == "y" ? "yes" : "no", buttons);
     }
     return std::nullopt;
 }

@@ -22,8 +22,8 @@ bool is_end_request(std::string_view line);
 std::optional<bool> parse_yes_no(std::string_view line);
 // A whole number from 1 to `count`.
 std::optional<int> parse_position(std::string_view line, int count);
-// A button position or caption without "&" (any case); the empty line is the
-// last button.
+// A button position or caption without "&" (any case), or y / n for the Yes /
+// No button; the empty line is the last button.
 std::optional<int> parse_button(std::string_view line, const std::vector<std::string>& buttons);
 // 1-based positions separated by blanks or commas, returned 0-based in list
 // order without repeats; the empty line selects nothing.

@@ -2,6 +2,7 @@
 
 #include "answer_parsing.hpp"
 #include "file_listing.hpp"
+#include "models/model_operations.hpp"
 #include "text_encoding.hpp"
 
 #include <filesystem>
@@ -130,7 +131,9 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
     }
     io_.write("Files matching ");
     io_.write_display(mask);
-    io_.write_line(" in " + std::filesystem::current_path().string() + ":");
+    io_.write(" in ");
+    io_.write_display(std::filesystem::current_path().string());
+    io_.write_line(":");
     const auto names = list_matching_files(mask);
     for (const auto& name : names) {
         io_.write("  ");
@@ -227,10 +230,14 @@ std::string TerminalDialogs::argument_value(const std::string& argument) {
     io_.write_line(" =");
     for (;;) {
         std::string line = io_.read_line("[value or !end, Enter = empty]> ");
-        if (!is_end_request(line)) {
+        if (is_end_request(line)) {
+            press_end(kArgumentCloseQuestion);
+        } else if (trim(line).empty() || typed_real(line)) {
             return line;
+        } else {
+            // The evaluation would drop a non-number silently; tell the user and ask again.
+            io_.write_line("Not a number. Please type a number such as 12.5 or 12,5, or !end.");
         }
-        press_end(kArgumentCloseQuestion);
     }
 }
 

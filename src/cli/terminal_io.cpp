@@ -9,12 +9,23 @@ void TerminalIo::write(std::string_view text) {
     if (text.empty()) {
         return;
     }
+    if (held_carriage_return_) {
+        // Harmless only as part of a line break; otherwise it could overwrite the line.
+        out_ << (text.front() == '\n' ? "\r" : "\\x0d");
+        held_carriage_return_ = false;
+    }
     out_ << text;
     at_line_start_ = text.back() == '\n';
 }
 
 void TerminalIo::write_display(std::string_view bytes) {
+    // Texts arrive in pieces: a line break "\r\n" may be split between two.
+    const bool ends_in_carriage_return = !bytes.empty() && bytes.back() == '\r';
+    if (ends_in_carriage_return) {
+        bytes.remove_suffix(1);
+    }
     write(to_display(bytes));
+    held_carriage_return_ = held_carriage_return_ || ends_in_carriage_return;
 }
 
 void TerminalIo::write_line(std::string_view text) {

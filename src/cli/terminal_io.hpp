@@ -19,7 +19,8 @@ class TerminalIo {
 
     // Writes text of this program (ASCII) as it is.
     void write(std::string_view text);
-    // Writes text of the core, converted for display.
+    // Writes text of the core, converted for display, with its control characters
+    // made visible.
     void write_display(std::string_view bytes);
     // Writes text of this program followed by a line break.
     void write_line(std::string_view text);
@@ -34,6 +35,9 @@ class TerminalIo {
     std::ostream& out_;
     bool interactive_;
     bool at_line_start_ = true;
+    // A carriage return that ended the last text: shown as it is only when a line
+    // feed follows.
+    bool held_carriage_return_ = false;
 };
 
 } // namespace orve::cli

@@ -1,5 +1,7 @@
 #include "text_encoding.hpp"
 
+#include "visible_text.hpp"
+
 #include <array>
 #include <cstdint>
 
@@ -103,7 +105,10 @@ std::string cp1250_to_utf8(std::string_view bytes) {
 }
 
 std::string to_display(std::string_view bytes) {
-    return is_valid_utf8(bytes) ? std::string(bytes) : cp1250_to_utf8(bytes);
+    if (is_valid_utf8(bytes)) {
+        return make_visible(bytes);
+    }
+    return make_visible(cp1250_to_utf8(bytes));
 }
 
 } // namespace orve::cli

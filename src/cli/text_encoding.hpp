@@ -13,7 +13,8 @@ bool is_valid_utf8(std::string_view bytes);
 // Decodes every byte as Windows code page 1250; unassigned bytes become U+FFFD.
 std::string cp1250_to_utf8(std::string_view bytes);
 
-// Text for display: valid UTF-8 unchanged, anything else decoded as code page 1250.
+// Text for display: valid UTF-8 unchanged, anything else decoded as code page 1250;
+// then control characters made visible (see make_visible).
 std::string to_display(std::string_view bytes);
 
 } // namespace orve::cli

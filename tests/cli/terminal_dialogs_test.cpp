@@ -107,6 +107,9 @@ TEST(TerminalDialogs, AnswerLines) {
         {"empty closes: last of 3", kAsk3, "\n", "3"},
         {"empty closes: last of 2", kAsk2, "\n", "2"},
         {"no such button", kAsk3, "4\n0\n&yes\nmaybe\nno\n", "2", 4},
+        {"y for the Yes button", kAsk3, "y\n", "1"},
+        {"n for the No button", kAsk3, " N \n", "2"},
+        {"y and n without Yes and No buttons", kAsk2, "y\nn\n2\n", "2", 2},
         {"radio empty keeps preselected", kRadio, "\n", "2"},
         {"radio picks", kRadio, " 1 \n", "1"},
         {"radio out of range", kRadio, "3\nx\n2\n", "2", 2},
@@ -129,6 +132,9 @@ TEST(TerminalDialogs, AnswerLines) {
         {"argument empty", kArgument, "\n", ""},
         {"argument End then No", kArgument, "!end\nn\n7\n", "7", 0, wich},
         {"argument End then Yes", kArgument, " !end\ny\n", "closed", 0, wich},
+        {"argument decimal comma", kArgument, "1,5\n", "1,5"},
+        {"argument not a number", kArgument, "abc\n1.2.3\n1,5,0\n1O\n 3e2 \n", " 3e2 ", 4},
+        {"argument not a number, then End", kArgument, "abc\n!end\ny\n", "closed", 1, wich},
         {"text as typed", kGetText, " two  words \r\n", " two  words "},
         {"text empty is empty", kGetText, "\n", ""},
         {"text end of input", kGetText, "", "closed"},
@@ -138,7 +144,9 @@ TEST(TerminalDialogs, AnswerLines) {
     for (const auto& c : cases) {
         const Outcome run = run_dialogue(c.dialogue, c.input);
         EXPECT_EQ(run.result, c.result) << c.what;
-        EXPECT_EQ(count_of(run.output, "\nPlease "), c.complaints) << c.what << "\n" << run.output;
+        const int complaints =
+            count_of(run.output, "\nPlease ") + count_of(run.output, "\nNot a number. Please ");
+        EXPECT_EQ(complaints, c.complaints) << c.what << "\n" << run.output;
         if (!c.question.empty()) {
             EXPECT_NE(run.output.find("=== Question: Attention! ===\n" + c.question + "\n"),
                       std::string::npos)

@@ -121,6 +121,16 @@ TEST(ModelOperations, TextToRealAcceptsOnlyFiniteWholeNumbers) {
     }
 }
 
+TEST(ModelOperations, ATypedValueMayHaveADecimalComma) {
+    EXPECT_EQ(typed_real("1,5"), 1.5);
+    EXPECT_EQ(typed_real(" -0,25\t"), -0.25);
+    EXPECT_EQ(typed_real("2,5e3"), 2500.0);
+    EXPECT_EQ(typed_real(" 12.5 "), 12.5);
+    for (const std::string text : {"", " ", ",", "1,5,0", "1.000,5", "1,5.0", "1, 5", "abc"}) {
+        EXPECT_EQ(typed_real(text), std::nullopt) << text;
+    }
+}
+
 TEST(ModelOperations, ListOperations) {
     EXPECT_EQ(wykonaj_r("+", {}).value, 0.0);
     EXPECT_EQ(wykonaj_r("*", {}).value, 1.0);

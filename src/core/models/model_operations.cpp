@@ -192,7 +192,14 @@ std::optional<double> typed_real(const std::string& typed) {
     if (first == std::string::npos) {
         return std::nullopt;
     }
-    return text_to_real(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+    std::string number = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
+    // A decimal comma, as people write numbers in many countries: "1,5" is 1.5.
+    const auto comma = number.find(',');
+    if (comma != std::string::npos && number.find_first_of(",.", comma + 1) == std::string::npos &&
+        number.find('.') == std::string::npos) {
+        number[comma] = '.';
+    }
+    return text_to_real(number);
 }
 
 std::optional<int> real_to_integer(double value) {

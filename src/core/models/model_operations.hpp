@@ -22,7 +22,8 @@ struct OperationOutcome {
 
 // A model text that converts to a finite real (a numeric literal).
 std::optional<double> text_to_real(const std::string& text);
-// A value the user typed: a real, blanks around it ignored.
+// A value the user typed: a real, blanks around it ignored; a single decimal
+// comma counts as the decimal point.
 std::optional<double> typed_real(const std::string& typed);
 // Real-to-integer conversion: halves go away from zero; nothing outside the
 // 32-bit range.
