@@ -40,9 +40,9 @@ TEST(UnreadableFiles, BaseReportAndSummaryCommandsRefuseThemWithANote) {
             shell.start();
             ui.answer({file.file.string()});
             shell.run_command(command);
-            EXPECT_EQ(ui.notes, (std::vector<Note>{
-                                    {"Attention error!",
-                                     "The file " + file.file.string() + file.refusal}}));
+            EXPECT_EQ(ui.notes,
+                      (std::vector<Note>{
+                          {"Attention error!", "The file " + file.file.string() + file.refusal}}));
             EXPECT_TRUE(ui.answers.empty());
             EXPECT_FALSE(shell.state().kb.rule.name.has_value());
         }

@@ -147,9 +147,8 @@ TEST_F(MediaOffers, NamesLeavingTheMediaFolderAndHugeFilesAreRefusedWithANote) {
                " is larger than " + std::to_string(size >> 20) + " MB and cannot be read.";
     };
     const auto refused = [](const std::string& name, const std::string& folder) {
-        return "The media file name " + name +
-               " is refused:\nit must name a file of the folder " + folder +
-               "\nwithout a slash, a backslash or \"..\".";
+        return "The media file name " + name + " is refused:\nit must name a file of the folder " +
+               folder + "\nwithout a slash, a backslash or \"..\".";
     };
     const struct {
         BaseKind kind;

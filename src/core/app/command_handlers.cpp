@@ -11,8 +11,8 @@
 #include "verify/verification_commands.hpp"
 
 #include <filesystem>
-#include <system_error>
 #include <map>
+#include <system_error>
 
 namespace orve {
 

@@ -63,8 +63,8 @@ bool Shell::dispatch(int id) {
         try {
             return handler(state_, ui_);
         } catch (const std::filesystem::filesystem_error& error) {
-            ui_.note("Attention error!", std::string("The command ended on a file error:\n") +
-                                             error.what());
+            ui_.note("Attention error!",
+                     std::string("The command ended on a file error:\n") + error.what());
             return false;
         }
     }

@@ -56,8 +56,8 @@ void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& quest
     }
     // Copied: showing the file must not depend on the clause table staying put.
     const std::string file = clause->file;
-    const bool shown = ui.yes_no("Choose:", question) &&
-                       present_media(state, ui, kind, file) == MediaShown::Shown;
+    const bool shown =
+        ui.yes_no("Choose:", question) && present_media(state, ui, kind, file) == MediaShown::Shown;
     if (!shown && advice) {
         ui.msg_append("    NO\n");
     }

@@ -23,7 +23,8 @@ std::optional<fs::path> find_folder_ignoring_case(const fs::path& folder, const 
     std::optional<fs::path> found;
     for (fs::directory_iterator it(scanned, error), end; !error && it != end; it.increment(error)) {
         std::error_code type_error; // a broken link must not end the scan
-        if (it->is_directory(type_error) && to_upper_ascii(it->path().filename().string()) == wanted) {
+        if (it->is_directory(type_error) &&
+            to_upper_ascii(it->path().filename().string()) == wanted) {
             if (found) {
                 return std::nullopt; // ambiguous
             }

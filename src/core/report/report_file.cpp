@@ -3,7 +3,6 @@
 #include "kb/clause_reader.hpp"
 #include "kb/clause_writer.hpp"
 
-
 namespace orve {
 
 std::string report_file_text(const std::string& report) {
