@@ -1,8 +1,10 @@
 #include "bmp_info.hpp"
 
+#include "kb/file_access.hpp"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 
 namespace orve::cli {
 
@@ -31,11 +33,13 @@ long signed32(std::uint32_t value) {
 } // namespace
 
 std::optional<BmpSize> read_bmp_size(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::array<unsigned char, kHeaderBytes> bytes{};
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), kHeaderBytes)) {
+    // Only a regular file is opened: a FIFO or a device here would never end.
+    const auto start = read_file_start(path.string(), kHeaderBytes, kMaxMediaFileBytes);
+    if (!start || start->bytes.size() < kHeaderBytes) {
         return std::nullopt;
     }
+    std::array<unsigned char, kHeaderBytes> bytes{};
+    std::copy(start->bytes.begin(), start->bytes.end(), bytes.begin());
     if (bytes[0] != 'B' || bytes[1] != 'M') {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include "text_encoding.hpp"
 
 #include <filesystem>
+#include <system_error>
 
 namespace orve::cli {
 
@@ -131,9 +132,17 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
     }
     io_.write("Files matching ");
     io_.write_display(mask);
-    io_.write(" in ");
-    io_.write_display(std::filesystem::current_path().string());
-    io_.write_line(":");
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error) {
+        // The folder was removed or became unreadable: only full names can be used.
+        io_.write_line(" (the current folder is no longer available: " + error.message() +
+                       "; give a full file name):");
+    } else {
+        io_.write(" in ");
+        io_.write_display(folder.string());
+        io_.write_line(":");
+    }
     const auto names = list_matching_files(mask);
     for (const auto& name : names) {
         io_.write("  ");
@@ -143,7 +152,12 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
         io_.write_line("  (none)");
     }
     const std::string answer = trim(io_.read_line("[file name, Enter = cancel]> "));
-    return answer.empty() ? answer : std::filesystem::absolute(answer).string();
+    if (answer.empty()) {
+        return answer;
+    }
+    // Without a current folder a relative name stays as typed; opening it fails.
+    const std::filesystem::path full = std::filesystem::absolute(answer, error);
+    return error ? answer : full.string();
 }
 
 std::string TerminalDialogs::open_file(const std::string& mask,

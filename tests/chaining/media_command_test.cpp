@@ -102,5 +102,34 @@ TEST_F(MediaCommands, CancelShowsNothingAndAnUnusableFileIsNoted) {
     EXPECT_EQ(ui.log.back().rfind("note:", 0), 0U);
 }
 
+TEST_F(MediaCommands, NamesLeavingTheMediaFolderAreRefusedWithANote) {
+    file("ADVICES/secret.hlp", "Not an advice of this base.");
+    file("GRAPHICS/p.bmp", bmp_bytes(2, 1));
+    file("SOUNDS/s.wav", wav_bytes());
+    state.kb.advice.clauses = {{7, "../secret.hlp"}};
+    state.kb.graphics.clauses = {{7, "..\\p.bmp"}};
+    state.kb.sound.clauses = {{7, "../s.wav"}};
+    ui.answer({"1", "1", "1"});
+    EXPECT_TRUE(advice_text_inspection(state, ui));
+    EXPECT_TRUE(graphics_file_inspection(state, ui));
+    EXPECT_TRUE(sound_file_playing(state, ui));
+    const std::string rule = "\nwithout a slash, a backslash or \"..\".";
+    EXPECT_EQ(ui.notes,
+              (std::vector<Note>{
+                  {"Attention error!", "The media file name ../secret.hlp is refused:\nit must "
+                                       "name a file of the folder ../ADVICES/boiler" +
+                                           rule},
+                  {"Attention error!", "The media file name ..\\p.bmp is refused:\nit must "
+                                       "name a file of the folder ../GRAPHICS/boiler" +
+                                           rule},
+                  {"Attention error!", "The media file name ../s.wav is refused:\nit must name "
+                                       "a file of the folder ../SOUNDS/boiler" +
+                                           rule}}));
+    for (const auto& line : ui.log) {
+        EXPECT_EQ(line.rfind("show_", 0), std::string::npos) << line;
+        EXPECT_EQ(line.rfind("play_", 0), std::string::npos) << line;
+    }
+}
+
 } // namespace
 } // namespace orve::test

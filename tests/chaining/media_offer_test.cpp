@@ -3,6 +3,8 @@
 #include "chaining/media_offers.hpp"
 #include "media_fixture.hpp"
 
+#include <sys/stat.h>
+
 namespace orve::test {
 namespace {
 
@@ -129,6 +131,73 @@ TEST_F(MediaOffers, UnusableMediaFilesAreTreatedLikeNo) {
         EXPECT_EQ(fresh.log.size(), 1U); // the question only
         EXPECT_TRUE(fresh.answers.empty());
     }
+}
+
+// A media file is looked up in its media folder only: names that would leave
+// it are refused with a note, and so are files too large to offer.
+TEST_F(MediaOffers, NamesLeavingTheMediaFolderAndHugeFilesAreRefusedWithANote) {
+    file("ADVICES/secret.hlp", "Not an advice of this base.");
+    file("ADVICES/boiler/sub/inner.hlp", "Inside a sub-folder.");
+    file("GRAPHICS/p.bmp", bmp_bytes(2, 1));
+    file("SOUNDS/boiler/sub/s.wav", wav_bytes());
+    const auto huge = [&](const std::string& relative, std::uintmax_t size) {
+        file(relative, "");
+        std::filesystem::resize_file(tree.path(relative), size);
+        return "The file " + tree.path(relative).lexically_relative(tree.path("BASES")).string() +
+               " is larger than " + std::to_string(size >> 20) + " MB and cannot be read.";
+    };
+    const auto refused = [](const std::string& name, const std::string& folder) {
+        return "The media file name " + name + " is refused:\nit must name a file of the folder " +
+               folder + "\nwithout a slash, a backslash or \"..\".";
+    };
+    const struct {
+        BaseKind kind;
+        std::string clause_file;
+        std::string note;
+    } cases[] = {
+        {BaseKind::Advice, "../secret.hlp", refused("../secret.hlp", "../ADVICES/boiler")},
+        {BaseKind::Advice, "..\\secret.hlp", refused("..\\secret.hlp", "../ADVICES/boiler")},
+        {BaseKind::Advice, "sub/inner.hlp", refused("sub/inner.hlp", "../ADVICES/boiler")},
+        {BaseKind::Advice, "..", refused("..", "../ADVICES/boiler")},
+        {BaseKind::Graphics, "../p", refused("../p", "../GRAPHICS/boiler")},
+        {BaseKind::Sound, "sub/s", refused("sub/s", "../SOUNDS/boiler")},
+        {BaseKind::Advice, "big.hlp", huge("ADVICES/boiler/big.hlp", (64U << 20) + 1)},
+        {BaseKind::Graphics, "big.bmp", huge("GRAPHICS/boiler/big.bmp", (256U << 20) + 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clause_file);
+        ScriptedDialogs fresh;
+        fresh.answer({"y"});
+        AppState run = state;
+        const MediaClause clause{7, c.clause_file};
+        switch (c.kind) {
+        case BaseKind::Advice:
+            run.kb.advice.clauses = {clause};
+            udziel_rady(run, fresh, 7, "repair the leak");
+            EXPECT_EQ(fresh.window, " Do you wish to be advised?      NO\n");
+            break;
+        case BaseKind::Graphics:
+            run.kb.graphics.clauses = {clause};
+            wyswietl_grafike(run, fresh, 7, "repair the leak");
+            break;
+        default:
+            run.kb.sound.clauses = {clause};
+            przesluchaj_melodie(run, fresh, 7, "repair the leak");
+            break;
+        }
+        EXPECT_EQ(fresh.notes, (std::vector<Note>{{"Attention error!", c.note}}));
+        EXPECT_EQ(fresh.log.size(), 2U); // the question and the note
+    }
+}
+
+TEST_F(MediaOffers, AFifoAsAdviceFileIsPassedOverWithoutWaiting) {
+    std::filesystem::create_directories(tree.path("ADVICES/boiler"));
+    ASSERT_EQ(::mkfifo(tree.path("ADVICES/boiler/pipe.hlp").c_str(), 0600), 0);
+    state.kb.advice.clauses = {{7, "pipe.hlp"}};
+    ui.answer({"y"});
+    udziel_rady(state, ui, 7, "repair the leak");
+    EXPECT_EQ(ui.window, " Do you wish to be advised?      NO\n");
+    EXPECT_TRUE(ui.notes.empty());
 }
 
 // The offers repeat for relational models: a basic model with a simple

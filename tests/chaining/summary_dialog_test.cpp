@@ -2,6 +2,7 @@
 #include "chaining/summary.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
+#include "support/write_limit.hpp"
 
 #include <algorithm>
 #include <filesystem>
@@ -108,6 +109,21 @@ TEST_F(Summary, OverwriteNoReturnsToTheFileDialogueAndYesReplaces) {
                             {"Summary", "The existing summary  " + old + "\nhas been deleted!"},
                             {"Summary", " Summary old.txt has been saved."}}));
     EXPECT_NE(read_file(old).find("    a\n"), std::string::npos);
+}
+
+TEST_F(Summary, OverwritingReplacesTheOldFileOnlyOnceTheNewOneIsWritten) {
+    const std::string old = tree.write("old.txt", "old summary").string();
+    state.memory.etykieta = {std::string(1000, 'x')};
+    {
+        const WriteLimit full_disk(100);
+        ui.answer({"1", old, "1"});
+        podsumowanie(state, ui);
+    }
+    ASSERT_EQ(ui.notes.size(), 1U);
+    EXPECT_EQ(ui.notes[0].title, "Attention error!");
+    EXPECT_EQ(ui.notes[0].text.rfind("The summary old.txt could not be saved:\n", 0), 0U);
+    EXPECT_EQ(read_file(old), "old summary");
+    EXPECT_EQ(files(), std::vector<std::string>{"old.txt"});
 }
 
 TEST_F(Summary, FileThatCannotBeWrittenEndsWithAnErrorNoteOnly) {

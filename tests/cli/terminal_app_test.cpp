@@ -3,6 +3,7 @@
 #include "terminal_app.hpp"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -125,6 +126,30 @@ TEST(TerminalApp, ProgramReadsPipedInput) {
                            std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("orve> menu\n10062  enabled   Rule Base loading\n"), std::string::npos);
     EXPECT_NE(text.find("[y/n, Enter = Yes]> y\n"), std::string::npos);
+}
+
+// A removed current folder (a re-extracted archive, a removed stick) makes
+// relative names unusable; the dialogues say so and full names still work.
+TEST(TerminalApp, ARemovedCurrentFolderGivesNotesNotACrash) {
+    const orve::test::TempTree tree;
+    const auto base = tree.write("BASES/RUkb.EEB", "rule(1,\"pump on\",[\"noise\"],0)\n");
+    std::filesystem::create_directories(tree.path("gone"));
+    std::filesystem::current_path(tree.path("gone"));
+    std::filesystem::remove(tree.path("gone"));
+
+    const Session session =
+        run("10141\nrun.rpt\n10147\nrun.txt\n10062\n" + base.string() + "\nn\nn\nn\nclose\ny\n");
+    EXPECT_EQ(session.status, 0);
+    const std::string& text = session.output;
+    EXPECT_NE(text.find(" (the current folder is no longer available: No such file or directory; "
+                        "give a full file name):\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("The report run.rpt could not be read."), std::string::npos) << text;
+    EXPECT_NE(text.find("The Summary Report run.txt could not be read."), std::string::npos);
+    EXPECT_NE(text.find("has been loaded!"), std::string::npos);
+    // Loading entered the base's folder.
+    EXPECT_EQ(std::filesystem::current_path(), tree.path("BASES"));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <map>
+#include <system_error>
 
 namespace orve {
 
@@ -60,7 +61,9 @@ bool path_to_bases(AppState&, Dialogs& ui) {
 }
 
 bool help(AppState&, Dialogs& ui) {
-    const auto file = find_file_ignoring_case(std::filesystem::current_path(), "orve_EE.chm");
+    std::error_code error;
+    const auto folder = std::filesystem::current_path(error);
+    const auto file = error ? std::nullopt : find_file_ignoring_case(folder, "orve_EE.chm");
     if (file) {
         ui.open_document(file->string());
     }

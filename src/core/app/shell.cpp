@@ -4,6 +4,7 @@
 #include "kb/file_lookup.hpp"
 
 #include <filesystem>
+#include <system_error>
 
 namespace orve {
 
@@ -21,8 +22,12 @@ void Shell::start() {
     state_.commands.reset();
     set_main_title(state_, ui_, kStartTitle);
     // The welcome window shows the welcome picture of the start-up folder.
-    if (const auto picture =
-            find_file_ignoring_case(std::filesystem::current_path(), "ruvo_vo.bmp")) {
+    std::error_code error;
+    const auto folder = std::filesystem::current_path(error);
+    if (error) {
+        return;
+    }
+    if (const auto picture = find_file_ignoring_case(folder, "ruvo_vo.bmp")) {
         ui_.show_picture("Welcome to ", picture->string());
     }
 }
@@ -53,7 +58,15 @@ CommandResult Shell::run_command(int id) {
 
 bool Shell::dispatch(int id) {
     if (const CommandHandler handler = handler_of(id)) {
-        return handler(state_, ui_);
+        // Files and folders may vanish under a running command (a removed stick):
+        // the command ends with a note and the program, with its report, goes on.
+        try {
+            return handler(state_, ui_);
+        } catch (const std::filesystem::filesystem_error& error) {
+            ui_.note("Attention error!",
+                     std::string("The command ended on a file error:\n") + error.what());
+            return false;
+        }
     }
     if (!is_submenu_header(id)) {
         not_available(ui_, id);

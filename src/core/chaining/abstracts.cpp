@@ -11,17 +11,22 @@ void czytaj_opis(AppState& state, Dialogs& ui) {
     if (state.opis.empty()) {
         return;
     }
-    // Abstracts written on other systems may differ in letter case.
+    // Abstracts written on other systems may differ in letter case. The file is
+    // looked up in the abstracts folder only.
     const auto path = find_path_ignoring_case(platform_path(state.opis));
     if (!path) {
         return;
     }
-    const auto text = read_text_file(*path);
-    if (!text) {
+    const FileText text = read_text_file(*path);
+    if (!text.refusal.empty()) {
+        ui.note("Attention error!", text.refusal);
+    }
+    if (!text.text) {
         return;
     }
     ui.show_headed_text("Abstract inspection",
-                        "Inspecting the abstract " + to_upper_ascii(path->stem().string()), *text);
+                        "Inspecting the abstract " + to_upper_ascii(path->stem().string()),
+                        *text.text);
 }
 
 } // namespace orve

@@ -1,11 +1,8 @@
 #include "chaining/media_checks.hpp"
 
-#include "report/report_file.hpp"
-
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -19,12 +16,18 @@ constexpr std::size_t kBmpHeader = 34;
 // The old core header: 12 bytes, 16-bit width and height.
 constexpr std::uint32_t kCoreHeader = 12;
 
-// Reads up to N bytes; the number read.
+// Reads up to N bytes of a picture or sound; the number read, 0 when the file
+// is refused or unreadable. The file's size is stored in `size`.
 template <std::size_t N>
-std::size_t read_prefix(const fs::path& path, std::array<unsigned char, N>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(N));
-    return static_cast<std::size_t>(file.gcount());
+std::size_t read_prefix(const fs::path& path, std::array<unsigned char, N>& bytes,
+                        std::uint64_t& size) {
+    const auto start = read_file_start(path.string(), N, kMaxMediaFileBytes);
+    if (!start) {
+        return 0;
+    }
+    std::copy(start->bytes.begin(), start->bytes.end(), bytes.begin());
+    size = start->size;
+    return start->bytes.size();
 }
 
 template <std::size_t N> std::uint32_t le32(const std::array<unsigned char, N>& b, std::size_t at) {
@@ -81,10 +84,9 @@ bool known_depth(std::uint32_t bits) {
 } // namespace
 
 bool is_readable_bmp(const fs::path& path) {
-    std::error_code error;
-    const std::uint64_t file_size = fs::file_size(path, error);
+    std::uint64_t file_size = 0;
     std::array<unsigned char, kBmpHeader> b{};
-    const std::size_t read = error ? 0 : read_prefix(path, b);
+    const std::size_t read = read_prefix(path, b, file_size);
     if (read < 18 || b[0] != 'B' || b[1] != 'M') {
         return false;
     }
@@ -97,18 +99,20 @@ bool is_readable_bmp(const fs::path& path) {
 
 bool is_wave_file(const fs::path& path) {
     std::array<unsigned char, 12> b{};
-    if (read_prefix(path, b) < b.size()) {
+    std::uint64_t size = 0;
+    if (read_prefix(path, b, size) < b.size()) {
         return false;
     }
     const std::string bytes(b.begin(), b.end());
     return bytes.compare(0, 4, "RIFF") == 0 && bytes.compare(8, 4, "WAVE") == 0;
 }
 
-std::optional<std::string> read_text_file(const fs::path& path) {
-    auto text = read_whole_file(path.string());
-    if (!text) {
-        return std::nullopt;
+FileText read_text_file(const fs::path& path) {
+    FileText read = read_regular_file(path.string());
+    if (!read.text) {
+        return read;
     }
+    const std::string* text = &*read.text;
     std::string plain;
     plain.reserve(text->size());
     for (std::size_t i = 0; i < text->size(); ++i) {
@@ -117,7 +121,7 @@ std::optional<std::string> read_text_file(const fs::path& path) {
         }
         plain += (*text)[i];
     }
-    return plain;
+    return {std::move(plain), ""};
 }
 
 } // namespace orve

@@ -65,7 +65,7 @@ bool inspect_media(AppState& state, Dialogs& ui, const CommandTexts& texts) {
         return false;
     }
     const std::string file = dialog.lines[static_cast<std::size_t>(*picked - 1)];
-    if (!present_media(state, ui, texts.kind, file)) {
+    if (present_media(state, ui, texts.kind, file) == MediaShown::Unusable) {
         ui.note("Attention!", "The file " + file + texts.not_shown);
     }
     return true;

@@ -2,52 +2,69 @@
 
 #include "chaining/media_checks.hpp"
 #include "chaining/media_paths.hpp"
+#include "kb/file_lookup.hpp"
 
 namespace orve {
 
 namespace {
 
-bool show_advice(Dialogs& ui, const std::filesystem::path& path) {
-    const auto text = read_text_file(path);
-    if (!text || text->empty()) {
-        return false;
-    }
-    ui.show_headed_text("Advice file inspection", "Expert advice:", *text);
-    return true;
+MediaShown refuse(Dialogs& ui, const std::string& text) {
+    ui.note("Attention error!", text);
+    return MediaShown::Refused;
 }
 
-bool show_picture(Dialogs& ui, const std::filesystem::path& path) {
+MediaShown show_advice(Dialogs& ui, const std::filesystem::path& path) {
+    const FileText text = read_text_file(path);
+    if (!text.refusal.empty()) {
+        return refuse(ui, text.refusal);
+    }
+    if (!text.text || text.text->empty()) {
+        return MediaShown::Unusable;
+    }
+    ui.show_headed_text("Advice file inspection", "Expert advice:", *text.text);
+    return MediaShown::Shown;
+}
+
+MediaShown show_picture(Dialogs& ui, const std::filesystem::path& path) {
     if (!is_readable_bmp(path)) {
-        return false;
+        return MediaShown::Unusable;
     }
     ui.show_picture("Graphics file inspection", path.string());
-    return true;
+    return MediaShown::Shown;
 }
 
-bool play_sound(Dialogs& ui, const std::filesystem::path& path) {
+MediaShown play_sound(Dialogs& ui, const std::filesystem::path& path) {
     if (!is_wave_file(path)) {
-        return false;
+        return MediaShown::Unusable;
     }
     ui.play_sound(path.string());
-    return true;
+    return MediaShown::Shown;
 }
 
 } // namespace
 
-bool present_media(AppState& state, Dialogs& ui, BaseKind kind, const std::string& file) {
+MediaShown present_media(AppState& state, Dialogs& ui, BaseKind kind, const std::string& file) {
+    if (!stays_in_folder(file)) {
+        return refuse(ui, "The media file name " + file + " is refused:\nit must name a file " +
+                              "of the folder " + form_media_folder(state, kind) +
+                              "\nwithout a slash, a backslash or \"..\".");
+    }
     const auto path = find_media_file(state, kind, file);
     if (!path) {
-        return false;
+        return MediaShown::Unusable;
     }
     switch (kind) {
     case BaseKind::Advice:
         return show_advice(ui, *path);
     case BaseKind::Graphics:
-        return show_picture(ui, *path);
     case BaseKind::Sound:
-        return play_sound(ui, *path);
+        if (const std::string refusal = file_refusal(path->string(), kMaxMediaFileBytes);
+            !refusal.empty()) {
+            return refuse(ui, refusal);
+        }
+        return kind == BaseKind::Graphics ? show_picture(ui, *path) : play_sound(ui, *path);
     default:
-        return false;
+        return MediaShown::Unusable;
     }
 }
 

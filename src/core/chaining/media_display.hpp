@@ -9,10 +9,16 @@
 
 namespace orve {
 
+// What became of a media file.
+enum class MediaShown {
+    Shown,    // shown or started
+    Unusable, // missing, empty or not of its kind: nothing shown, nothing said
+    Refused,  // a name leaving the media folder or a file refused for its size: noted
+};
+
 // Finds the media file named `file` and shows or plays it: an advice text in the
 // "Advice file inspection" dialogue, a picture in "Graphics file inspection",
-// a sound without waiting. False, with nothing shown, when the file is missing,
-// empty or not of its kind.
-bool present_media(AppState& state, Dialogs& ui, BaseKind kind, const std::string& file);
+// a sound without waiting.
+MediaShown present_media(AppState& state, Dialogs& ui, BaseKind kind, const std::string& file);
 
 } // namespace orve

@@ -56,7 +56,8 @@ void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& quest
     }
     // Copied: showing the file must not depend on the clause table staying put.
     const std::string file = clause->file;
-    const bool shown = ui.yes_no("Choose:", question) && present_media(state, ui, kind, file);
+    const bool shown =
+        ui.yes_no("Choose:", question) && present_media(state, ui, kind, file) == MediaShown::Shown;
     if (!shown && advice) {
         ui.msg_append("    NO\n");
     }
@@ -82,9 +83,11 @@ void no_conclusion_advice(AppState&, Dialogs& ui) {
     if (!path) {
         return;
     }
-    const auto text = read_text_file(*path);
-    if (text && !text->empty()) {
-        ui.note("Expert Advice", *text);
+    const FileText text = read_text_file(*path);
+    if (!text.refusal.empty()) {
+        ui.note("Attention error!", text.refusal);
+    } else if (text.text && !text.text->empty()) {
+        ui.note("Expert Advice", *text.text);
     }
 }
 

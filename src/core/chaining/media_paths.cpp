@@ -22,7 +22,9 @@ std::optional<fs::path> find_folder_ignoring_case(const fs::path& folder, const 
     const std::string wanted = to_upper_ascii(name);
     std::optional<fs::path> found;
     for (fs::directory_iterator it(scanned, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_directory(error) && to_upper_ascii(it->path().filename().string()) == wanted) {
+        std::error_code type_error; // a broken link must not end the scan
+        if (it->is_directory(type_error) &&
+            to_upper_ascii(it->path().filename().string()) == wanted) {
             if (found) {
                 return std::nullopt; // ambiguous
             }
@@ -97,6 +99,9 @@ std::string form_media_folder(AppState& state, BaseKind kind) {
 
 std::optional<fs::path> find_media_file(AppState& state, BaseKind kind, const std::string& file) {
     const fs::path folder(form_media_folder(state, kind));
+    if (!stays_in_folder(file)) {
+        return std::nullopt;
+    }
     std::vector<std::string> names{file};
     if (kind == BaseKind::Graphics) {
         names.push_back(file + ".bmp");
@@ -104,7 +109,7 @@ std::optional<fs::path> find_media_file(AppState& state, BaseKind kind, const st
         names.push_back(file + ".wav");
     }
     for (const auto& name : names) {
-        if (auto found = find_path_ignoring_case(folder / platform_path(name))) {
+        if (auto found = find_path_ignoring_case(folder / name)) {
             return found;
         }
     }

@@ -24,6 +24,8 @@ std::string form_media_folder(AppState& state, BaseKind kind);
 
 // The media file named in a clause: folder + name as written, for pictures and
 // sounds then the name with ".bmp" / ".wav" appended; the first that exists.
+// Only files of the media folder itself are found: nothing for a name with a
+// folder in it (see stays_in_folder).
 std::optional<std::filesystem::path> find_media_file(AppState& state, BaseKind kind,
                                                      const std::string& file);
 

@@ -15,49 +15,33 @@ namespace {
 
 const std::vector<std::string> kYesNo{"&YES", "&NO"};
 
-enum class Overwrite { Write, PickAgain, Failed };
+struct SummaryTarget {
+    std::string path;
+    bool replaces = false; // the user agreed to overwrite an existing file
+};
 
-// An existing summary is deleted only after the user agreed.
-Overwrite clear_existing(Dialogs& ui, const std::string& path) {
+// Asks whether an existing file may be overwritten; true when it may be
+// written (it does not exist, or the user agreed).
+bool may_write(Dialogs& ui, const std::string& path, bool& replaces) {
     std::error_code error;
-    if (!fs::exists(path, error)) {
-        return Overwrite::Write;
-    }
-    if (ui.ask("Summary",
-               "A summary with proposed name " + path + "already exists!" +
-                   "\nDo you wish to overwrite it?",
-               kYesNo) != 1) {
-        return Overwrite::PickAgain;
-    }
-    if (fs::is_directory(path, error) || !fs::remove(path, error)) {
-        std::string text = "The existing summary " + path + "\ncould not be deleted.";
-        if (error) {
-            text += "\n";
-            text += error.message();
-        }
-        ui.note("Attention error!", text);
-        return Overwrite::Failed;
-    }
-    ui.note("Summary", "The existing summary  " + path + "\nhas been deleted!");
-    return Overwrite::Write;
+    replaces = fs::exists(path, error);
+    return !replaces || ui.ask("Summary",
+                               "A summary with proposed name " + path + "already exists!" +
+                                   "\nDo you wish to overwrite it?",
+                               kYesNo) == 1;
 }
 
-// The chosen file name, or nothing when the user cancelled or the old file
-// could not be removed.
-std::optional<std::string> pick_summary_file(Dialogs& ui) {
+// The chosen file name, or nothing when the user cancelled.
+std::optional<SummaryTarget> pick_summary_file(Dialogs& ui) {
     for (;;) {
-        const std::string path = ui.save_file("*.txt", {{"Summary (*.txt)", "*.txt"}},
-                                              "Declare name of new summary file");
-        if (path.empty()) {
+        SummaryTarget target;
+        target.path = ui.save_file("*.txt", {{"Summary (*.txt)", "*.txt"}},
+                                   "Declare name of new summary file");
+        if (target.path.empty()) {
             return std::nullopt;
         }
-        switch (clear_existing(ui, path)) {
-        case Overwrite::Write:
-            return path;
-        case Overwrite::Failed:
-            return std::nullopt;
-        case Overwrite::PickAgain:
-            break;
+        if (may_write(ui, target.path, target.replaces)) {
+            return target;
         }
     }
 }
@@ -79,14 +63,18 @@ void podsumowanie(AppState& state, Dialogs& ui) {
     if (ui.ask("Chaining summary", "Save the chaining summary?", kYesNo) != 1) {
         return;
     }
-    const auto path = pick_summary_file(ui);
-    if (!path) {
+    const auto target = pick_summary_file(ui);
+    if (!target) {
         return;
     }
-    const std::string name = fs::path(*path).filename().string();
-    if (const auto error = write_file_atomically(*path, summary_file_text(state.memory))) {
+    const std::string name = fs::path(target->path).filename().string();
+    // The new file replaces the old one in one step: a failed write keeps it.
+    if (const auto error = write_file_atomically(target->path, summary_file_text(state.memory))) {
         ui.note("Attention error!", "The summary " + name + " could not be saved:\n" + *error);
         return;
+    }
+    if (target->replaces) {
+        ui.note("Summary", "The existing summary  " + target->path + "\nhas been deleted!");
     }
     const std::string saved = " Summary " + name + " has been saved.";
     ui.msg_append(saved + "\n");

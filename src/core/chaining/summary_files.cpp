@@ -1,7 +1,7 @@
 // The commands that read and delete summary files.
 #include "chaining/summary.hpp"
 
-#include "report/report_file.hpp"
+#include "kb/file_access.hpp"
 
 #include <filesystem>
 #include <system_error>
@@ -27,12 +27,14 @@ bool summary_reading(AppState&, Dialogs& ui) {
         return false;
     }
     const std::string name = file_name_only(path);
-    const auto text = read_whole_file(path);
-    if (!text) {
-        ui.note("Attention error!", "The Summary Report " + name + " could not be read.");
+    const FileText text = read_regular_file(path);
+    if (!text.text) {
+        ui.note("Attention error!", text.refusal.empty()
+                                        ? "The Summary Report " + name + " could not be read."
+                                        : text.refusal);
         return false;
     }
-    ui.show_text("Summary Report to be inspected: " + name, *text);
+    ui.show_text("Summary Report to be inspected: " + name, *text.text);
     return true;
 }
 

@@ -14,7 +14,14 @@ std::string to_upper_ascii(std::string text) {
     return text;
 }
 
+bool stays_in_folder(const std::string& name) {
+    return name.find_first_of("/\\") == std::string::npos && name != "." && name != "..";
+}
+
 std::optional<fs::path> find_file_ignoring_case(const fs::path& folder, const std::string& name) {
+    if (!stays_in_folder(name)) {
+        return std::nullopt;
+    }
     std::error_code error;
     const fs::path exact = folder / name;
     if (fs::is_regular_file(exact, error)) {
@@ -23,7 +30,9 @@ std::optional<fs::path> find_file_ignoring_case(const fs::path& folder, const st
     const std::string wanted = to_upper_ascii(name);
     std::optional<fs::path> found;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) &&
+        // A broken link among the files must not end the scan.
+        std::error_code type_error;
+        if (it->is_regular_file(type_error) &&
             to_upper_ascii(it->path().filename().string()) == wanted) {
             if (found) {
                 return std::nullopt; // ambiguous: more than one candidate
@@ -38,7 +47,9 @@ bool folder_has_file_with_extension(const fs::path& folder, const std::string& e
     std::error_code error;
     const std::string wanted = to_upper_ascii(extension);
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) &&
+        // A broken link among the files must not end the scan.
+        std::error_code type_error;
+        if (it->is_regular_file(type_error) &&
             to_upper_ascii(it->path().extension().string()) == wanted) {
             return true;
         }

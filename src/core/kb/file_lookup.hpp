@@ -8,8 +8,13 @@
 
 namespace orve {
 
-// The file `name` in `folder`: under its exact name when it exists, otherwise
-// the single file of the folder whose name matches ignoring case.
+// False for a name that would leave its folder or name the folder itself: one
+// with a slash or a backslash in it, and "." or "..".
+bool stays_in_folder(const std::string& name);
+
+// The regular file `name` in `folder`: under its exact name when it exists,
+// otherwise the single file of the folder whose name matches ignoring case.
+// Nothing for a name that does not stay in the folder.
 std::optional<std::filesystem::path> find_file_ignoring_case(const std::filesystem::path& folder,
                                                              const std::string& name);
 

@@ -173,10 +173,13 @@ bool run_followups(AppState& state, Dialogs& ui, BaseKind kind) {
 bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::path& path) {
     const std::string file_name = path.filename().string();
     state.jestem_tu = true;
-    const std::optional<std::string> text = read_whole_file(path.string());
+    const FileText file = read_regular_file(path.string());
+    const std::optional<std::string>& text = file.text;
     if (!text) {
         state.jestem_tu = false;
-        ui.note("Attention error!", "The file\n   " + path.string() + "\ncannot be read.");
+        ui.note("Attention error!", file.refusal.empty()
+                                        ? "The file\n   " + path.string() + "\ncannot be read."
+                                        : file.refusal);
         return false;
     }
     const ReadResult result = read_clauses(*text, schema_of(kind));
@@ -209,7 +212,10 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
 fs::path enter_folder_of(const std::string& picked) {
     std::error_code error;
     fs::path path = fs::absolute(picked, error).lexically_normal();
-    if (!error && path.has_parent_path()) {
+    if (error) { // no current folder any more: the name as given
+        return fs::path(picked);
+    }
+    if (path.has_parent_path()) {
         fs::current_path(path.parent_path(), error);
     }
     return path;

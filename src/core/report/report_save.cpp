@@ -48,12 +48,14 @@ bool report_inspection(ReportWriter& out) {
     // The buffer is emptied before reading: a file that cannot be read leaves
     // no report behind rather than the one of the last run.
     kasowanie_tekst_raportu(out.buffer());
-    const auto contents = read_whole_file(path);
-    if (!contents) {
-        ui.note("Attention error!", "The report " + name + " could not be read.");
+    const FileText contents = read_regular_file(path);
+    if (!contents.text) {
+        ui.note("Attention error!", contents.refusal.empty()
+                                        ? "The report " + name + " could not be read."
+                                        : contents.refusal);
         return false;
     }
-    auto text = parse_report_file(*contents);
+    auto text = parse_report_file(*contents.text);
     if (!text) {
         ui.note("Attention error!", "The file " + name + " is not a report file.");
         return false;
