@@ -161,13 +161,23 @@ TEST_F(RuleBaseLoading, RepeatedRuleNumbersFailTheCommand) {
     EXPECT_FALSE(shell.state().commands.enabled(10154));
 }
 
-TEST_F(RuleBaseLoading, InconsistentBaseEnablesItsDiagnosisAndBarsDependentBases) {
-    const std::string contents = "rule(1,\"k\",[\"c\",\"x\"],0)\nrule(2,\"c\",[\"k\",\"y\"],0)\n";
-    ASSERT_EQ(load(contents, {"y", "n"}), CommandResult::Completed);
+TEST_F(RuleBaseLoading, InconsistentBaseEndsTheSequenceAndBarsDependentBases) {
+    // Rule 3 has a single condition and fact "k" is no askable condition: the
+    // checks after the verdict would have spoken up if they had run.
+    const std::string contents = "rule(1,\"k\",[\"c\",\"x\"],0)\nrule(2,\"c\",[\"k\",\"y\"],0)\n"
+                                 "rule(3,\"z\",[\"x\"],0)\nfact(\"k\")\n";
+    ASSERT_EQ(load(contents, {"y"}), CommandResult::Completed);
     const AppState& state = shell.state();
+    EXPECT_TRUE(ui.answers.empty());
     EXPECT_TRUE(state.findings.externally_inconsistent());
     EXPECT_TRUE(state.commands.enabled(10071));
     EXPECT_EQ(ui.notes.back().title, "Information on inconsistency");
+    EXPECT_EQ(ui.window.find("Askable conditions for rule base"), std::string::npos);
+    EXPECT_EQ(ui.window.find("may be tested for redundancies"), std::string::npos);
+    EXPECT_EQ(ui.window.find("single condition"), std::string::npos);
+    EXPECT_EQ(ui.main_title, "orve");
+    ASSERT_TRUE(state.kb.rule.name) << "the base stays loaded for editing and diagnosis";
+    EXPECT_EQ(state.kb.rule.facts, (Names{"k"}));
     EXPECT_EQ(state.askables.lista_warunkow_dopytywalnych, (Names{"x", "y"}));
 
     for (const int id : {10074, 10090, 10100, 10112, 10123}) {

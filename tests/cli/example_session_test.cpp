@@ -50,7 +50,7 @@ TEST(ExampleSession, LoadsEveryBaseKindOfTheBoilerExample) {
 TEST(ExampleSession, CycleReportIsSavedAndInspected) {
     const orve::test::TempTree folder;
     const std::string report = (folder.path() / "cycle.RPT").string();
-    const std::string output = run_in_examples(folder, "10062\nRUcycle.EEB\ny\nn\n10071\nyes\n" +
+    const std::string output = run_in_examples(folder, "10062\nRUcycle.EEB\ny\n10071\nyes\n" +
                                                            report + "\n10141\n" + report + "\n");
     EXPECT_NE(output.find("contains at least one external inconsistency "), std::string::npos);
     EXPECT_NE(output.find(" Rule  2 is externally directly IEE1-inconsistent with rule 3.\n This "

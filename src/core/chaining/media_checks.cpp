@@ -1,5 +1,6 @@
 #include "chaining/media_checks.hpp"
 
+#include "kb/byte_order_mark.hpp"
 #include "report/report_file.hpp"
 
 #include <array>
@@ -109,6 +110,7 @@ std::optional<std::string> read_text_file(const fs::path& path) {
     if (!text) {
         return std::nullopt;
     }
+    strip_byte_order_mark(*text);
     std::string plain;
     plain.reserve(text->size());
     for (std::size_t i = 0; i < text->size(); ++i) {

@@ -1,7 +1,9 @@
 // The commands that read and delete summary files.
 #include "chaining/summary.hpp"
 
+#include "kb/byte_order_mark.hpp"
 #include "report/report_file.hpp"
+#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 #include <system_error>
@@ -27,11 +29,13 @@ bool summary_reading(AppState&, Dialogs& ui) {
         return false;
     }
     const std::string name = file_name_only(path);
-    const auto text = read_whole_file(path);
+    auto text = read_whole_file(path);
     if (!text) {
-        ui.note("Attention error!", "The Summary Report " + name + " could not be read.");
+        ui.note("Attention error!", "The Summary Report " + name + " could not be read.\n" +
+                                        unreadable_reason(path) + ".");
         return false;
     }
+    strip_byte_order_mark(*text);
     ui.show_text("Summary Report to be inspected: " + name, *text);
     return true;
 }

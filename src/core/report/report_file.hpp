@@ -11,8 +11,10 @@ namespace orve {
 // The file contents for a report text: the clause and a line break.
 std::string report_file_text(const std::string& report);
 
-// Parses a report file's contents; nothing when it is not a report file.
-std::optional<std::string> parse_report_file(const std::string& contents);
+// Parses a report file's contents; nothing when it is not a report file, and
+// then `why` (when given) receives the reason.
+std::optional<std::string> parse_report_file(const std::string& contents,
+                                             std::string* why = nullptr);
 
 // Writes a file through a temporary file in the same folder and a rename, so that
 // a failure leaves no half-written file. Returns an error text on failure.

@@ -1,5 +1,6 @@
 // The save dialogue of the report buffer and the "Report inspection" command.
 #include "report/report_file.hpp"
+#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 
@@ -50,12 +51,14 @@ bool report_inspection(ReportWriter& out) {
     kasowanie_tekst_raportu(out.buffer());
     const auto contents = read_whole_file(path);
     if (!contents) {
-        ui.note("Attention error!", "The report " + name + " could not be read.");
+        ui.note("Attention error!",
+                "The report " + name + " could not be read.\n" + unreadable_reason(path) + ".");
         return false;
     }
-    auto text = parse_report_file(*contents);
+    std::string why;
+    auto text = parse_report_file(*contents, &why);
     if (!text) {
-        ui.note("Attention error!", "The file " + name + " is not a report file.");
+        ui.note("Attention error!", "The file " + name + " is not a report file.\n" + why);
         return false;
     }
     out.buffer().text = std::move(*text);
