@@ -88,12 +88,14 @@ TEST_F(RuleBaseLoading, SyntaxErrorShowsTheCaretAndTheRepairInstructions) {
     EXPECT_EQ(ui.notes[0].title, "Exception handling");
     const std::string head =
         "Syntax error in file RUkb.EEB\n\n" + error_line + "\n" + std::string(17, ' ') + "\n";
-    EXPECT_EQ(ui.notes[0].text.substr(0, head.size()), head);
+    EXPECT_EQ(ui.notes[0].text, head + "',' or ')' expected (line 3, column 18)");
     EXPECT_EQ(ui.notes[1], (Note{"Error", "Enter 'Exact Rule Base', \nchoose option 'Rule Base "
                                           "Editing',\nchoose faulty base and remove error."}));
     const std::string caret =
         "Syntax error in file RUkb.EEB\n" + error_line + "\n" + std::string(17, ' ') + "^\n";
     EXPECT_EQ(ui.window.substr(0, caret.size()), caret);
+    EXPECT_EQ(ui.window.substr(caret.size(), 41), "',' or ')' expected (line 3, column 18)\n\n");
+    EXPECT_TRUE(state.kb.rule.rules.empty() && state.kb.rule.facts.empty());
     EXPECT_NE(ui.window.find("\n\nEnter 'Rule Base',\nchoose option 'Rule Base Editing', \n"
                              "choose faulty base and remove error.\n"),
               std::string::npos);
@@ -109,13 +111,49 @@ TEST_F(RuleBaseLoading, EmptyLinesAreReportedAsSuch) {
                          "Enter 'Rule Base',\n"
                          "choose option 'Rule Base Editing', \n"
                          "choose faulty base and remove empty lines.\n"
-                         "which are often found at the end of the base.\n");
+                         "which are often found at the end of the base.\n"
+                         "Line 2 is empty.\n");
     ASSERT_EQ(ui.notes.size(), 1U);
     EXPECT_EQ(ui.notes[0].title, "Error");
     EXPECT_EQ(ui.notes[0].text,
               "Rule Base error while reading base. \nRule Base has empty lines!\nEnter 'Exact Rule "
               "Base',\nchoose option 'Rule Base Editing', \nchoose faulty base and remove empty "
-              "lines.,\nwhich are often found at the end of the base..");
+              "lines.,\nwhich are often found at the end of the base..\n\nLine 2 is empty.");
+    EXPECT_TRUE(shell.state().kb.rule.rules.empty()) << "a refused base fills no table";
+}
+
+TEST_F(RuleBaseLoading, ReadErrorsSayWhereAndNameTheLikelyCause) {
+    const struct {
+        std::string contents;
+        std::string text;
+    } cases[] = {
+        {"rem_constraint(\"x\")\nconstraint(1,[\"a\",\"b\"])\n",
+         "Unknown clause name 'rem_constraint' (line 1, column 1)\n"
+         "The clause 'rem_constraint' belongs to a Constraint Base, not to a Rule Base."},
+        {"fact(\"b\")\nrule(1,\"a\",[\"b\",\"c\",0)\n",
+         "Missing ']' to close the list of argument 3 of 'rule' (line 2, column 20)"},
+        {"fact(\"a\\nrule(2)\")\n",
+         "Control character (byte 0x0A) in argument 1 of 'fact': names may not contain line "
+         "breaks, tabs or other control characters (line 1, column 8)"},
+    };
+    for (const auto& c : cases) {
+        ui.notes.clear();
+        ASSERT_EQ(load(c.contents, {}), CommandResult::Completed);
+        const AppState& state = shell.state();
+        EXPECT_FALSE(state.kb.rule.name);
+        EXPECT_TRUE(state.kb.rule.rules.empty() && state.kb.rule.facts.empty());
+        ASSERT_EQ(ui.notes.size(), 2U);
+        EXPECT_EQ(ui.notes[0].title, "Exception handling");
+        EXPECT_TRUE(ui.notes[0].text.ends_with("\n" + c.text)) << ui.notes[0].text;
+        EXPECT_NE(ui.window.find("^\n" + c.text + "\n\n"), std::string::npos) << ui.window;
+    }
+}
+
+TEST_F(RuleBaseLoading, ByteOrderMarkIsSkipped) {
+    ASSERT_EQ(load("\xEF\xBB\xBF" + std::string(kBoilerRules), {"n", "n", "n"}),
+              CommandResult::Completed);
+    EXPECT_TRUE(shell.state().kb.rule.name);
+    EXPECT_EQ(shell.state().kb.rule.rules.size(), 3U);
 }
 
 TEST_F(RuleBaseLoading, BadFilesEndWithReadErrorsAndLeaveTheProgramUsable) {
@@ -192,6 +230,9 @@ TEST_F(RuleBaseLoading, UnreadableFileIsReportedPlainly) {
     EXPECT_EQ(shell.run_command(10062), CommandResult::Completed);
     ASSERT_EQ(ui.notes.size(), 1U);
     EXPECT_EQ(ui.notes[0].title, "Attention error!");
+    EXPECT_TRUE(ui.notes[0].text.ends_with("RUmissing.EEB\ncannot be read.\n"
+                                           "No such file or directory."))
+        << ui.notes[0].text;
     EXPECT_EQ(ui.window.find("empty lines"), std::string::npos);
     EXPECT_FALSE(shell.state().kb.rule.name);
 }

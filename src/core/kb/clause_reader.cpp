@@ -327,7 +327,7 @@ int clamp_to_int(std::size_t n) {
 
 SyntaxError syntax_error(const ClauseParser& parser, int line_number, std::string_view line) {
     const LexError& failure = parser.failure();
-    return SyntaxError{failure.code,      line_number,    clamp_to_int(failure.offset + 1),
+    return SyntaxError{failure.code,      line_number,     clamp_to_int(failure.offset + 1),
                        std::string(line), failure.message, parser.unknown_clause()};
 }
 
