@@ -84,6 +84,19 @@ long long leading_exponent(std::string_view text) {
     return lead + (negative ? -value : value);
 }
 
+// Records the first control character of `bytes`, which stand at `offset` of
+// the line (an escape stands at its backslash), unless one was found before.
+void note_control(Token& token, std::string_view bytes, std::size_t offset) {
+    if (token.control_offset) {
+        return;
+    }
+    const auto found = std::find_if(bytes.begin(), bytes.end(), is_control_byte);
+    if (found != bytes.end()) {
+        token.control_offset = offset + static_cast<std::size_t>(found - bytes.begin());
+        token.control = *found;
+    }
+}
+
 } // namespace
 
 std::size_t LineLexer::skip_blanks() {
@@ -204,19 +217,6 @@ bool LineLexer::read_string(Token& token) {
         pos_ = next + 1;
     }
     return fail(kUnclosedString, start, "String not closed");
-}
-
-// Records the first control character of `bytes`, which stand at `offset` of
-// the line (an escape stands at its backslash), unless one was found before.
-void LineLexer::note_control(Token& token, std::string_view bytes, std::size_t offset) const {
-    if (token.control_offset) {
-        return;
-    }
-    const auto found = std::find_if(bytes.begin(), bytes.end(), is_control_byte);
-    if (found != bytes.end()) {
-        token.control_offset = offset + static_cast<std::size_t>(found - bytes.begin());
-        token.control = *found;
-    }
 }
 
 bool is_control_byte(char c) {

@@ -51,7 +51,6 @@ class LineLexer {
     bool read_number(Token& token);
     bool read_string(Token& token);
     bool at_digit(std::size_t offset) const;
-    void note_control(Token& token, std::string_view bytes, std::size_t offset) const;
 
     std::string_view line_;
     std::size_t pos_ = 0;

@@ -57,6 +57,14 @@ int write_and_close(std::FILE* file, const std::string& contents) {
     return error;
 }
 
+} // namespace
+
+std::string report_file_text(const std::string& report) {
+    return write_clause(Clause{"tekst_raportu", {report}, 0}) + "\n";
+}
+
+namespace {
+
 // Why a read that did not give exactly one report clause is no report file.
 std::string not_a_report_reason(const ReadResult& result) {
     if (result.error) {
@@ -79,10 +87,6 @@ std::string not_a_report_reason(const ReadResult& result) {
 }
 
 } // namespace
-
-std::string report_file_text(const std::string& report) {
-    return write_clause(Clause{"tekst_raportu", {report}, 0}) + "\n";
-}
 
 std::optional<std::string> parse_report_file(const std::string& contents, std::string* why) {
     static const ClauseSchema schema{{"tekst_raportu", {ArgType::Text}}};
