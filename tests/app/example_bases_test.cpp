@@ -44,7 +44,7 @@ TEST_F(ExampleBases, BoilerLoadsEveryBaseKind) {
 }
 
 TEST_F(ExampleBases, CycleDiagnosticReportIsSavedAndReadsBackIdentical) {
-    ui.answer({kBases + "RUcycle.EEB", "y", "n"});
+    ui.answer({kBases + "RUcycle.EEB", "y"});
     ASSERT_EQ(shell.run_command(10062), CommandResult::Completed);
     ASSERT_TRUE(shell.state().findings.externally_inconsistent());
     EXPECT_EQ(shell.state().findings.reguly_sprzeczne.size(), 6U);

@@ -31,7 +31,15 @@ TEST_F(SummaryFiles, ReadingShowsTheWholeFile) {
     ui.answer({tree.path("missing.txt").string()});
     EXPECT_FALSE(summary_reading(state, ui));
     EXPECT_EQ(ui.notes, (std::vector<Note>{{"Attention error!",
-                                            "The Summary Report missing.txt could not be read."}}));
+                                            "The Summary Report missing.txt could not be read.\n"
+                                            "No such file or directory."}}));
+}
+
+TEST_F(SummaryFiles, ReadingSkipsAByteOrderMark) {
+    const std::string marked = tree.write("marked.txt", "\xEF\xBB\xBFLabels\n").string();
+    ui.answer({marked});
+    EXPECT_TRUE(summary_reading(state, ui));
+    EXPECT_EQ(ui.log.back(), "show_text: Summary Report to be inspected: marked.txt | Labels\n");
 }
 
 TEST_F(SummaryFiles, DeletingAsksFirst) {

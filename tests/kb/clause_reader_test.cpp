@@ -25,12 +25,15 @@ TEST(ClauseReader, DecodesTokensAndKeepsBytes) {
         test::read_single(" \trule ( -7 ,\t\"pump on\" , [ \"a\" ,\"b\"] , 0 )  ", rules());
     test::expect_same_clause(rule, {"rule", {-7, "pump on"s, Names{"a", "b"}, 0}, 0});
 
-    const Clause escaped = test::read_single(R"(fact("q\"b\\s\nl\rc\tt\qx"))", rules());
-    test::expect_same_clause(escaped, {"fact", {"q\"b\\s\nl\rc\ttqx"s}, 0});
+    const Clause escaped = test::read_single(R"(rem_rule("q\"b\\s\nl\rc\tt\qx"))", rules());
+    test::expect_same_clause(escaped, {"rem_rule", {"q\"b\\s\nl\rc\ttqx"s}, 0});
 
-    // Code page 1250 and UTF-8 bytes, and raw control bytes other than NUL, pass unchanged.
-    const Clause bytes = test::read_single("fact(\"\xB9\xE6 \xC5\xBC\x01\tx\")", rules());
-    test::expect_same_clause(bytes, {"fact", {"\xB9\xE6 \xC5\xBC\x01\tx"s}, 0});
+    // Code page 1250 and UTF-8 bytes pass unchanged; so do raw control bytes
+    // other than NUL in a remark, which holds free text rather than a name.
+    const Clause bytes = test::read_single("fact(\"\xB9\xE6 \xC5\xBC\x7E\")", rules());
+    test::expect_same_clause(bytes, {"fact", {"\xB9\xE6 \xC5\xBC~"s}, 0});
+    const Clause remark = test::read_single("rem_rule(\"a\x01\tx\")", rules());
+    test::expect_same_clause(remark, {"rem_rule", {"a\x01\tx"s}, 0});
 }
 
 TEST(ClauseReader, ReadsNumbersOfEveryForm) {
@@ -142,6 +145,42 @@ const ErrorCase kErrorCases[] = {
      "Illegal character '+'"},
     {"CrInsideLine", BaseKind::Rule, "fact(\"a\"\r)", kIllegalCharacter, 1, 9,
      "Illegal character (byte 0x0D)"},
+    {"ErrorAfterByteOrderMark", BaseKind::Rule,
+     "\xEF\xBB\xBF"
+     "fakt(\"a\")",
+     kUnknownClause, 1, 1, "Unknown clause name 'fakt'"},
+    // Names refuse control characters, raw or escaped; the caret stands under
+    // the byte or the escape's backslash.
+    {"EscapedLineBreakInName", BaseKind::Rule, R"x(fact("pump\nrule(9)"))x", kIllegalCharacter, 1,
+     11,
+     "Control character (byte 0x0A) in argument 1 of 'fact': names may not contain line breaks, "
+     "tabs or other control characters"},
+    {"RawTabInCondition", BaseKind::Rule, "rule(1,\"a\",[\"b\",\"c\td\"],0)", kIllegalCharacter, 1,
+     19,
+     "Control character (byte 0x09) in an element of argument 3 of 'rule': names may not "
+     "contain line breaks, tabs or other control characters"},
+    {"EscapedTabInConclusion", BaseKind::Rule, R"(rule(1,"a\tb",["c"],0))", kIllegalCharacter, 1,
+     10,
+     "Control character (byte 0x09) in argument 2 of 'rule': names may not contain line breaks, "
+     "tabs or other control characters"},
+    {"RawControlByteInMediaName", BaseKind::Advice, "advice(1,\"a\x01.hlp\")", kIllegalCharacter, 1,
+     12,
+     "Control character (byte 0x01) in argument 2 of 'advice': names may not contain line "
+     "breaks, tabs or other control characters"},
+    {"DeleteByteInArgumentName", BaseKind::Model, "argument_known(\"x\x7f\",1)", kIllegalCharacter,
+     1, 18,
+     "Control character (byte 0x7F) in argument 1 of 'argument_known': names may not contain "
+     "line breaks, tabs or other control characters"},
+    // A forgotten "]": the caret stands where it belongs.
+    {"MissingBracketBeforeNextArgument", BaseKind::Rule, "rule(1,\"a\",[\"b\",\"c\",0)",
+     kExpectedToken, 1, 20, "Missing ']' to close the list of argument 3 of 'rule'"},
+    {"MissingBracketBeforeParenthesis", BaseKind::Constraint, "constraint(1,[\"a\", \"b\" )",
+     kExpectedToken, 1, 23, "Missing ']' to close the list of argument 2 of 'constraint'"},
+    {"MissingBracketBeforeNextList", BaseKind::Model,
+     "model_lin(1,\"g\",\"r\",[\"a\",\"b\",[\"c\"],0)", kExpectedToken, 1, 29,
+     "Missing ']' to close the list of argument 4 of 'model_lin'"},
+    {"MissingBracketAndArgument", BaseKind::Rule, "rule(1,\"a\",[\"b\")", kExpectedToken, 1, 16,
+     "',' or ']' expected"},
 };
 
 class ClauseReaderError : public testing::TestWithParam<ErrorCase> {};
@@ -162,6 +201,17 @@ TEST_P(ClauseReaderError, ReportsCodeLinePositionAndMessage) {
 INSTANTIATE_TEST_SUITE_P(Table, ClauseReaderError, testing::ValuesIn(kErrorCases),
                          [](const auto& param_info) { return std::string(param_info.param.name); });
 
+TEST(ClauseReader, ErrorNamesItsLineColumnAndUnknownClause) {
+    const ReadResult result = read_clauses(
+        "rule(1,\"a\",[\"b\"],0)\n  rem_constraint(\"from a Constraint Base\")\n", rules());
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(result.error->unknown_clause, "rem_constraint");
+    EXPECT_EQ(located_message(*result.error),
+              "Unknown clause name 'rem_constraint' (line 2, column 3)");
+    EXPECT_EQ(kind_with_clause(result.error->unknown_clause), BaseKind::Constraint);
+    EXPECT_EQ(kind_with_clause("fakt"), std::nullopt);
+}
+
 TEST(ClauseReader, ErrorCarriesTheLineWithoutItsLineEnd) {
     const ReadResult result =
         read_clauses("fact(\"a\")\r\n  fakt(\"b\")\r\nfact(\"c\")\r\n", rules());
@@ -174,20 +224,25 @@ struct LayoutCase {
     const char* name;
     std::string text;
     std::size_t clauses;
-    bool empty_lines;
+    int empty_line; // 0: none
 };
 
 const LayoutCase kLayoutCases[] = {
-    {"SingleTrailingLineBreak", "fact(\"a\")\nfact(\"b\")\n", 2, false},
-    {"NoTrailingLineBreak", "fact(\"a\")\nfact(\"b\")", 2, false},
-    {"CrLfLineEnds", "fact(\"a\")\r\nfact(\"b\")\r\n", 2, false},
-    {"EmptyFile", "", 0, false},
-    {"TwoTrailingLineBreaks", "fact(\"a\")\nfact(\"b\")\n\n", 2, true},
-    {"TwoTrailingCrLf", "fact(\"a\")\r\n\r\n", 1, true},
-    {"EmptyLineInMiddle", "fact(\"a\")\n\nfact(\"b\")\n", 1, true},
-    {"BlankLineInMiddle", "fact(\"a\")\n \t \nfact(\"b\")\n", 1, true},
-    {"OnlyLineBreak", "\n", 0, true},
-    {"BlanksAtEnd", "fact(\"a\")\n  ", 1, true},
+    {"SingleTrailingLineBreak", "fact(\"a\")\nfact(\"b\")\n", 2, 0},
+    {"NoTrailingLineBreak", "fact(\"a\")\nfact(\"b\")", 2, 0},
+    {"CrLfLineEnds", "fact(\"a\")\r\nfact(\"b\")\r\n", 2, 0},
+    {"EmptyFile", "", 0, 0},
+    {"ByteOrderMark",
+     "\xEF\xBB\xBF"
+     "fact(\"a\")\r\nfact(\"b\")\r\n",
+     2, 0},
+    {"ByteOrderMarkOnly", "\xEF\xBB\xBF", 0, 0},
+    {"TwoTrailingLineBreaks", "fact(\"a\")\nfact(\"b\")\n\n", 2, 3},
+    {"TwoTrailingCrLf", "fact(\"a\")\r\n\r\n", 1, 2},
+    {"EmptyLineInMiddle", "fact(\"a\")\n\nfact(\"b\")\n", 1, 2},
+    {"BlankLineInMiddle", "fact(\"a\")\n \t \nfact(\"b\")\n", 1, 2},
+    {"OnlyLineBreak", "\n", 0, 1},
+    {"BlanksAtEnd", "fact(\"a\")\n  ", 1, 2},
 };
 
 class ClauseReaderLayout : public testing::TestWithParam<LayoutCase> {};
@@ -196,7 +251,8 @@ TEST_P(ClauseReaderLayout, AcceptsOneLineBreakAfterTheLastClauseOnly) {
     const LayoutCase& c = GetParam();
     const ReadResult result = read_clauses(c.text, rules());
     EXPECT_FALSE(result.error.has_value());
-    EXPECT_EQ(result.empty_lines, c.empty_lines);
+    EXPECT_EQ(result.empty_lines, c.empty_line != 0);
+    EXPECT_EQ(result.empty_line, c.empty_line);
     EXPECT_EQ(result.clauses.size(), c.clauses);
 }
 

@@ -32,11 +32,28 @@ TEST(ReportFile, ReadsBackTheIdenticalText) {
     }
 }
 
-TEST(ReportFile, RejectsFilesThatAreNoReport) {
-    for (const char* contents :
-         {"", "fact(\"a\")\n", "tekst_raportu(\"a\")\ntekst_raportu(\"b\")\n",
-          "tekst_raportu(\"a\")\n\n", "tekst_raportu(1)\n", "tekst_raportu(\"a\n"}) {
-        EXPECT_EQ(parse_report_file(contents), std::nullopt) << contents;
+TEST(ReportFile, ReadsAFileSavedWithAByteOrderMark) {
+    EXPECT_EQ(parse_report_file("\xEF\xBB\xBF" + report_file_text("a\nb")), "a\nb");
+}
+
+TEST(ReportFile, RejectsFilesThatAreNoReportAndSaysWhy) {
+    const struct {
+        const char* contents;
+        const char* why;
+    } cases[] = {
+        {"", "It is empty."},
+        {"fact(\"a\")\n", "It is a Rule Base (line 1: 'fact')."},
+        {"tekst_raportu(\"a\")\ntekst_raportu(\"b\")\n",
+         "It holds 2 reports; a report file holds one."},
+        {"tekst_raportu(\"a\")\n\n", "Line 2 is empty."},
+        {"tekst_raportu(1)\n",
+         "Argument 1 of 'tekst_raportu' must be a string (line 1, column 15)."},
+        {"tekst_raportu(\"a\n", "String not closed (line 1, column 15)."},
+    };
+    for (const auto& c : cases) {
+        std::string why;
+        EXPECT_EQ(parse_report_file(c.contents, &why), std::nullopt) << c.contents;
+        EXPECT_EQ(why, c.why) << c.contents;
     }
 }
 

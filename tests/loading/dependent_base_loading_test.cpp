@@ -159,13 +159,14 @@ TEST_F(DependentBaseLoading, ReadErrorsUseTheBaseOwnRepairTexts) {
                          "Enter 'Constraint Base',\n"
                          "choose option 'Constraint Base Editing', \n"
                          "choose faulty base and remove empty lines\n"
-                         "which are often found at the end of the base.\n");
+                         "which are often found at the end of the base.\n"
+                         "Line 2 is empty.\n");
     EXPECT_EQ(ui.notes.back(),
               (Note{"Attention error!",
                     "Constraint Base error while reading base.\nConstraint Base has empty lines!\n"
                     "Enter 'Exact Constraint Base',\nchoose option 'Constraint Base Editing'\n"
                     "choose faulty base and remove empty lines which are\noften found at the end "
-                    "of the base."}));
+                    "of the base.\n\nLine 2 is empty."}));
 
     // A syntax error is remembered until the next Rule Base load: even a
     // cancelled load of another kind repeats its repair instructions.
@@ -180,6 +181,40 @@ TEST_F(DependentBaseLoading, ReadErrorsUseTheBaseOwnRepairTexts) {
     EXPECT_EQ(ui.notes.back(),
               (Note{"Attention error!", "Enter 'Sound Base', \nchoose option 'Sound Base Editing', "
                                         "\nchoose faulty base and remove error."}));
+}
+
+TEST_F(DependentBaseLoading, ABaseRefusedOnReadingLeavesNothingInItsTables) {
+    tree.write("ADVICES/boiler/a1.hlp", "Check the pump.");
+    tree.write("GRAPHICS/boiler/pump.bmp", "BM");
+    tree.write("SOUNDS/boiler/beep.wav", "RIFF");
+    const struct {
+        int id;
+        std::string file;
+        std::string first_line;
+        bool (*tables_empty)(const KnowledgeBaseSet&);
+    } kinds[] = {
+        {10074, "MOboiler.EEB", "m_fact(\"noise\")",
+         [](const KnowledgeBaseSet& kb) { return kb.model.m_facts.empty(); }},
+        {10090, "COboiler.EEB", "constraint(1,[\"pressure low\",\"noise\"])",
+         [](const KnowledgeBaseSet& kb) { return kb.constraint.constraints.empty(); }},
+        {10100, "ADboiler.EEB", "advice(1,\"a1.hlp\")",
+         [](const KnowledgeBaseSet& kb) { return kb.advice.clauses.empty(); }},
+        {10112, "GRboiler.EEB", "graphics(1,\"pump\")",
+         [](const KnowledgeBaseSet& kb) { return kb.graphics.clauses.empty(); }},
+        {10123, "SOboiler.EEB", "sounds(1,\"beep.wav\")",
+         [](const KnowledgeBaseSet& kb) { return kb.sound.clauses.empty(); }},
+    };
+    // An empty line and a syntax error on line 2.
+    for (const std::string second_line : {"\n\n", "nonsense(\n"}) {
+        for (const auto& kind : kinds) {
+            ASSERT_EQ(load(kind.id, kind.file, kind.first_line + "\n" + second_line),
+                      CommandResult::Completed);
+            EXPECT_TRUE(kind.tables_empty(shell.state().kb)) << kind.file << second_line;
+        }
+    }
+    EXPECT_FALSE(shell.state().kb.model.name || shell.state().kb.constraint.name ||
+                 shell.state().kb.advice.name || shell.state().kb.graphics.name ||
+                 shell.state().kb.sound.name);
 }
 
 TEST_F(DependentBaseLoading, RepeatedAdviceNumbersBarChainingUntilTheAdviceBaseIsReloaded) {

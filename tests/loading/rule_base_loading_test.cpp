@@ -88,12 +88,14 @@ TEST_F(RuleBaseLoading, SyntaxErrorShowsTheCaretAndTheRepairInstructions) {
     EXPECT_EQ(ui.notes[0].title, "Exception handling");
     const std::string head =
         "Syntax error in file RUkb.EEB\n\n" + error_line + "\n" + std::string(17, ' ') + "\n";
-    EXPECT_EQ(ui.notes[0].text.substr(0, head.size()), head);
+    EXPECT_EQ(ui.notes[0].text, head + "',' or ')' expected (line 3, column 18)");
     EXPECT_EQ(ui.notes[1], (Note{"Error", "Enter 'Exact Rule Base', \nchoose option 'Rule Base "
                                           "Editing',\nchoose faulty base and remove error."}));
     const std::string caret =
         "Syntax error in file RUkb.EEB\n" + error_line + "\n" + std::string(17, ' ') + "^\n";
     EXPECT_EQ(ui.window.substr(0, caret.size()), caret);
+    EXPECT_EQ(ui.window.substr(caret.size(), 41), "',' or ')' expected (line 3, column 18)\n\n");
+    EXPECT_TRUE(state.kb.rule.rules.empty() && state.kb.rule.facts.empty());
     EXPECT_NE(ui.window.find("\n\nEnter 'Rule Base',\nchoose option 'Rule Base Editing', \n"
                              "choose faulty base and remove error.\n"),
               std::string::npos);
@@ -109,13 +111,49 @@ TEST_F(RuleBaseLoading, EmptyLinesAreReportedAsSuch) {
                          "Enter 'Rule Base',\n"
                          "choose option 'Rule Base Editing', \n"
                          "choose faulty base and remove empty lines.\n"
-                         "which are often found at the end of the base.\n");
+                         "which are often found at the end of the base.\n"
+                         "Line 2 is empty.\n");
     ASSERT_EQ(ui.notes.size(), 1U);
     EXPECT_EQ(ui.notes[0].title, "Error");
     EXPECT_EQ(ui.notes[0].text,
               "Rule Base error while reading base. \nRule Base has empty lines!\nEnter 'Exact Rule "
               "Base',\nchoose option 'Rule Base Editing', \nchoose faulty base and remove empty "
-              "lines.,\nwhich are often found at the end of the base..");
+              "lines.,\nwhich are often found at the end of the base..\n\nLine 2 is empty.");
+    EXPECT_TRUE(shell.state().kb.rule.rules.empty()) << "a refused base fills no table";
+}
+
+TEST_F(RuleBaseLoading, ReadErrorsSayWhereAndNameTheLikelyCause) {
+    const struct {
+        std::string contents;
+        std::string text;
+    } cases[] = {
+        {"rem_constraint(\"x\")\nconstraint(1,[\"a\",\"b\"])\n",
+         "Unknown clause name 'rem_constraint' (line 1, column 1)\n"
+         "The clause 'rem_constraint' belongs to a Constraint Base, not to a Rule Base."},
+        {"fact(\"b\")\nrule(1,\"a\",[\"b\",\"c\",0)\n",
+         "Missing ']' to close the list of argument 3 of 'rule' (line 2, column 20)"},
+        {"fact(\"a\\nrule(2)\")\n",
+         "Control character (byte 0x0A) in argument 1 of 'fact': names may not contain line "
+         "breaks, tabs or other control characters (line 1, column 8)"},
+    };
+    for (const auto& c : cases) {
+        ui.notes.clear();
+        ASSERT_EQ(load(c.contents, {}), CommandResult::Completed);
+        const AppState& state = shell.state();
+        EXPECT_FALSE(state.kb.rule.name);
+        EXPECT_TRUE(state.kb.rule.rules.empty() && state.kb.rule.facts.empty());
+        ASSERT_EQ(ui.notes.size(), 2U);
+        EXPECT_EQ(ui.notes[0].title, "Exception handling");
+        EXPECT_TRUE(ui.notes[0].text.ends_with("\n" + c.text)) << ui.notes[0].text;
+        EXPECT_NE(ui.window.find("^\n" + c.text + "\n\n"), std::string::npos) << ui.window;
+    }
+}
+
+TEST_F(RuleBaseLoading, ByteOrderMarkIsSkipped) {
+    ASSERT_EQ(load("\xEF\xBB\xBF" + std::string(kBoilerRules), {"n", "n", "n"}),
+              CommandResult::Completed);
+    EXPECT_TRUE(shell.state().kb.rule.name);
+    EXPECT_EQ(shell.state().kb.rule.rules.size(), 3U);
 }
 
 TEST_F(RuleBaseLoading, BadFilesEndWithReadErrorsAndLeaveTheProgramUsable) {
@@ -161,13 +199,23 @@ TEST_F(RuleBaseLoading, RepeatedRuleNumbersFailTheCommand) {
     EXPECT_FALSE(shell.state().commands.enabled(10154));
 }
 
-TEST_F(RuleBaseLoading, InconsistentBaseEnablesItsDiagnosisAndBarsDependentBases) {
-    const std::string contents = "rule(1,\"k\",[\"c\",\"x\"],0)\nrule(2,\"c\",[\"k\",\"y\"],0)\n";
-    ASSERT_EQ(load(contents, {"y", "n"}), CommandResult::Completed);
+TEST_F(RuleBaseLoading, InconsistentBaseEndsTheSequenceAndBarsDependentBases) {
+    // Rule 3 has a single condition and fact "k" is no askable condition: the
+    // checks after the verdict would have spoken up if they had run.
+    const std::string contents = "rule(1,\"k\",[\"c\",\"x\"],0)\nrule(2,\"c\",[\"k\",\"y\"],0)\n"
+                                 "rule(3,\"z\",[\"x\"],0)\nfact(\"k\")\n";
+    ASSERT_EQ(load(contents, {"y"}), CommandResult::Completed);
     const AppState& state = shell.state();
+    EXPECT_TRUE(ui.answers.empty());
     EXPECT_TRUE(state.findings.externally_inconsistent());
     EXPECT_TRUE(state.commands.enabled(10071));
     EXPECT_EQ(ui.notes.back().title, "Information on inconsistency");
+    EXPECT_EQ(ui.window.find("Askable conditions for rule base"), std::string::npos);
+    EXPECT_EQ(ui.window.find("may be tested for redundancies"), std::string::npos);
+    EXPECT_EQ(ui.window.find("single condition"), std::string::npos);
+    EXPECT_EQ(ui.main_title, "orve");
+    ASSERT_TRUE(state.kb.rule.name) << "the base stays loaded for editing and diagnosis";
+    EXPECT_EQ(state.kb.rule.facts, (Names{"k"}));
     EXPECT_EQ(state.askables.lista_warunkow_dopytywalnych, (Names{"x", "y"}));
 
     for (const int id : {10074, 10090, 10100, 10112, 10123}) {
@@ -182,6 +230,9 @@ TEST_F(RuleBaseLoading, UnreadableFileIsReportedPlainly) {
     EXPECT_EQ(shell.run_command(10062), CommandResult::Completed);
     ASSERT_EQ(ui.notes.size(), 1U);
     EXPECT_EQ(ui.notes[0].title, "Attention error!");
+    EXPECT_TRUE(ui.notes[0].text.ends_with("RUmissing.EEB\ncannot be read.\n"
+                                           "No such file or directory."))
+        << ui.notes[0].text;
     EXPECT_EQ(ui.window.find("empty lines"), std::string::npos);
     EXPECT_FALSE(shell.state().kb.rule.name);
 }

@@ -109,12 +109,19 @@ TEST_F(ReportFiles, InspectionCancelledLeavesTheBuffer) {
 
 TEST_F(ReportFiles, InspectionOfABadFileEndsWithAnErrorNote) {
     const fs::path not_report = tree.write("plain.rpt", "just some text\n");
+    const fs::path base = tree.write("RUkb.rpt", "rem_rule(\"x\")\nrule(1,\"a\",[\"b\"],0)\n");
     const struct {
         fs::path path;
         std::string note;
     } cases[] = {
-        {not_report, "The file plain.rpt is not a report file."},
-        {folder / "absent.rpt", "The report absent.rpt could not be read."},
+        {not_report, "The file plain.rpt is not a report file.\n"
+                     "Unknown clause name 'just' (line 1, column 1)."},
+        {base, "The file RUkb.rpt is not a report file.\nIt is a Rule Base (line 1: 'rem_rule')."},
+        {folder / "absent.rpt", "The report absent.rpt could not be read.\n"
+                                "No such file or directory."},
+        {folder, "The report " + folder.filename().string() +
+                     " could not be read.\n"
+                     "It is a folder."},
     };
     for (const auto& c : cases) {
         test::ScriptedDialogs dialogs;

@@ -39,6 +39,14 @@ TEST_F(Abstract, FoundWhenItsNameDiffersInCase) {
                           "| Windows text\n"}));
 }
 
+TEST_F(Abstract, ByteOrderMarkIsNoPartOfTheText) {
+    tree.write("ABSTRACTS/boiler.abs", "\xEF\xBB\xBFUTF-8 text\r\n");
+    czytaj_opis(state, ui);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{
+                          "show_headed_text: Abstract inspection | Inspecting the abstract BOILER "
+                          "| UTF-8 text\n"}));
+}
+
 TEST_F(Abstract, MissingAbstractShowsNothing) {
     tree.write("ABSTRACTS/other.abs", "not ours");
     czytaj_opis(state, ui);

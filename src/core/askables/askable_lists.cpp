@@ -41,14 +41,18 @@ Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
                           roznica_zbiorow(lists.lista_warunkow, lists.lista_wnioskow_regul));
 }
 
+void determine_askable_conditions(const RuleBase& rules, AskableLists& lists) {
+    lists.lista_warunkow_dopytywalnych = sortuj(wyznacz_warunki_dopytywalne(rules, lists));
+    lists.dopytywalny = {lists.lista_warunkow_dopytywalnych.begin(),
+                         lists.lista_warunkow_dopytywalnych.end()};
+}
+
 void record_askable_conditions(const RuleBase& rules, const std::string& base_name,
                                AskableLists& lists, Dialogs& ui) {
-    lists.lista_warunkow_dopytywalnych = sortuj(wyznacz_warunki_dopytywalne(rules, lists));
+    determine_askable_conditions(rules, lists);
     std::string text = "\n\nAskable conditions for rule base " + base_name +
                        " with no taking into account the model base:\n";
-    lists.dopytywalny.clear();
     for (const auto& condition : lists.lista_warunkow_dopytywalnych) {
-        lists.dopytywalny.insert(condition);
         text += condition + "\n";
     }
     ui.msg_append(text + "\n\n");

@@ -34,6 +34,10 @@ struct AskableLists {
 // returns the unsorted askable conditions.
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists);
 
+// Determines, sorts and records the askable conditions of the Rule Base
+// without writing them.
+void determine_askable_conditions(const RuleBase& rules, AskableLists& lists);
+
 // The Rule Base load step: determines, sorts, records and writes the askable
 // conditions of the Rule Base named `base_name`.
 void record_askable_conditions(const RuleBase& rules, const std::string& base_name,

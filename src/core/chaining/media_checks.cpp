@@ -1,5 +1,7 @@
 #include "chaining/media_checks.hpp"
 
+#include "kb/byte_order_mark.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -112,6 +114,7 @@ FileText read_text_file(const fs::path& path) {
     if (!read.text) {
         return read;
     }
+    strip_byte_order_mark(*read.text);
     const std::string* text = &*read.text;
     std::string plain;
     plain.reserve(text->size());

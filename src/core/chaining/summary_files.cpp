@@ -1,7 +1,9 @@
 // The commands that read and delete summary files.
 #include "chaining/summary.hpp"
 
+#include "kb/byte_order_mark.hpp"
 #include "kb/file_access.hpp"
+#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 #include <system_error>
@@ -27,13 +29,15 @@ bool summary_reading(AppState&, Dialogs& ui) {
         return false;
     }
     const std::string name = file_name_only(path);
-    const FileText text = read_regular_file(path);
+    FileText text = read_regular_file(path);
     if (!text.text) {
         ui.note("Attention error!", text.refusal.empty()
-                                        ? "The Summary Report " + name + " could not be read."
+                                        ? "The Summary Report " + name + " could not be read.\n" +
+                                              unreadable_reason(path) + "."
                                         : text.refusal);
         return false;
     }
+    strip_byte_order_mark(*text.text);
     ui.show_text("Summary Report to be inspected: " + name, *text.text);
     return true;
 }

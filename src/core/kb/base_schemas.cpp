@@ -1,5 +1,7 @@
 #include "kb/base_schemas.hpp"
 
+#include <algorithm>
+
 namespace orve {
 
 namespace {
@@ -12,8 +14,8 @@ void add_switchable(ClauseSchema& schema, const std::string& name, std::vector<A
     schema.push_back({name, std::move(fields)});
 }
 
-// A remark clause: "rem_" + name holding one string (or a list of strings).
-void add_remark(ClauseSchema& schema, const std::string& name, ArgType type = String) {
+// A remark clause: "rem_" + name holding free text (or a list of strings).
+void add_remark(ClauseSchema& schema, const std::string& name, ArgType type = Text) {
     schema.push_back({"rem_" + name, {type}});
 }
 
@@ -170,6 +172,36 @@ const ClauseSchema& schema_of(BaseKind kind) {
         return sound;
     }
     return rule;
+}
+
+std::optional<BaseKind> kind_with_clause(std::string_view functor) {
+    for (const BaseKind kind : {BaseKind::Rule, BaseKind::Model, BaseKind::Constraint,
+                                BaseKind::Advice, BaseKind::Graphics, BaseKind::Sound}) {
+        const ClauseSchema& schema = schema_of(kind);
+        if (std::any_of(schema.begin(), schema.end(),
+                        [functor](const ClauseType& type) { return type.functor == functor; })) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* base_kind_name(BaseKind kind) {
+    switch (kind) {
+    case BaseKind::Rule:
+        return "Rule Base";
+    case BaseKind::Model:
+        return "Model Base";
+    case BaseKind::Constraint:
+        return "Constraint Base";
+    case BaseKind::Advice:
+        return "Advice Base";
+    case BaseKind::Graphics:
+        return "Graphics Base";
+    case BaseKind::Sound:
+        break;
+    }
+    return "Sound Base";
 }
 
 void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBaseSet& kb) {

@@ -84,6 +84,19 @@ long long leading_exponent(std::string_view text) {
     return lead + (negative ? -value : value);
 }
 
+// Records the first control character of `bytes`, which stand at `offset` of
+// the line (an escape stands at its backslash), unless one was found before.
+void note_control(Token& token, std::string_view bytes, std::size_t offset) {
+    if (token.control_offset) {
+        return;
+    }
+    const auto found = std::find_if(bytes.begin(), bytes.end(), is_control_byte);
+    if (found != bytes.end()) {
+        token.control_offset = offset + static_cast<std::size_t>(found - bytes.begin());
+        token.control = *found;
+    }
+}
+
 } // namespace
 
 std::size_t LineLexer::skip_blanks() {
@@ -182,6 +195,7 @@ bool LineLexer::read_string(Token& token) {
     while (pos_ < line_.size()) {
         // Copy the run of plain bytes up to the next special byte in one step.
         const std::size_t stop = std::min(line_.find_first_of(kStops, pos_), line_.size());
+        note_control(token, line_.substr(pos_, stop - pos_), pos_);
         value.append(line_.substr(pos_, stop - pos_));
         pos_ = stop;
         if (pos_ == line_.size() || (pos_ + 1 == line_.size() && line_[pos_] == '\\')) {
@@ -199,9 +213,15 @@ bool LineLexer::read_string(Token& token) {
             return true;
         }
         value.push_back(unescape(line_[next]));
+        note_control(token, std::string_view(&value.back(), 1), pos_);
         pos_ = next + 1;
     }
     return fail(kUnclosedString, start, "String not closed");
+}
+
+bool is_control_byte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
 }
 
 std::optional<int> integer_value(std::string_view text) {

@@ -16,7 +16,14 @@ struct Token {
     std::size_t offset = 0; // 0-based byte offset of the token's first byte
     std::string_view text;  // the token as written
     std::string value;      // the decoded text of a String token
+    // The first control character of a String token's value (raw or escaped)
+    // and the offset of the byte or escape that gave it.
+    std::optional<std::size_t> control_offset;
+    char control = 0;
 };
+
+// True for the bytes 0x00 to 0x1F and 0x7F.
+bool is_control_byte(char c);
 
 // A lexical error: an error code of the reader and its 0-based offset.
 struct LexError {

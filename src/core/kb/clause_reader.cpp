@@ -1,5 +1,6 @@
 #include "kb/clause_reader.hpp"
 
+#include "kb/byte_order_mark.hpp"
 #include "kb/clause_lexer.hpp"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ const char* type_name(ArgType type) {
     case ArgType::Real:
         return "a real number";
     case ArgType::String:
+    case ArgType::Text:
         return "a string";
     case ArgType::StringList:
         return "a list of strings";
@@ -44,11 +46,13 @@ bool is_value_token(TokenKind kind) {
 // Parses one non-blank line as one clause of the schema.
 class ClauseParser {
   public:
-    ClauseParser(std::string_view line, const ClauseSchema& schema)
-        : line_(line), lexer_(line), schema_(schema) {}
+    // `hints`: explain likely causes of errors by trying repaired lines.
+    ClauseParser(std::string_view line, const ClauseSchema& schema, bool hints = true)
+        : line_(line), lexer_(line), schema_(schema), hints_(hints) {}
 
     bool parse(Clause& clause);
     const LexError& failure() const { return failure_; }
+    const std::string& unknown_clause() const { return unknown_clause_; }
 
   private:
     bool fail(int code, std::size_t offset, std::string message);
@@ -63,13 +67,17 @@ class ClauseParser {
     bool parse_value(const ClauseType& type, std::size_t index, Value& value);
     bool parse_list(const ClauseType& type, std::size_t index, Value& value);
     bool parse_element(const ClauseType& type, std::size_t index, Value& list);
+    bool take_name(const std::string& where, std::string& name);
+    void explain_missing_bracket(const ClauseType& type, std::size_t index, std::size_t at);
     std::string argument_name(const ClauseType& type, std::size_t index) const;
 
     std::string_view line_;
     LineLexer lexer_;
     const ClauseSchema& schema_;
+    bool hints_;
     Token token_;
     LexError failure_;
+    std::string unknown_clause_;
 };
 
 bool ClauseParser::fail(int code, std::size_t offset, std::string message) {
@@ -104,6 +112,7 @@ bool ClauseParser::parse(Clause& clause) {
     }
     const ClauseType* type = find_type(token_.text);
     if (type == nullptr) {
+        unknown_clause_ = std::string(token_.text);
         return fail_here(kUnknownClause, "Unknown clause name '" + shown_name(token_.text) + "'");
     }
     clause.functor = type->functor;
@@ -194,9 +203,13 @@ bool ClauseParser::parse_value(const ClauseType& type, std::size_t index, Value&
         value = number.value_or(0.0);
         return number.has_value() || fail_here(kNumberTooLarge, "Real number too large");
     }
-    if (field == ArgType::String && token_.kind == TokenKind::String) {
+    if (field == ArgType::Text && token_.kind == TokenKind::String) {
         value = std::move(token_.value);
         return true;
+    }
+    if (field == ArgType::String && token_.kind == TokenKind::String) {
+        value = std::string{};
+        return take_name(argument_name(type, index), std::get<std::string>(value));
     }
     const bool list = field == ArgType::StringList || field == ArgType::IntegerList;
     if (list && token_.kind == TokenKind::ListOpen) {
@@ -219,8 +232,14 @@ bool ClauseParser::parse_list(const ClauseType& type, std::size_t index, Value& 
     if (token_.kind == TokenKind::ListClose) {
         return true;
     }
+    std::size_t element_end = 0; // where the last element read ends
     for (;;) {
-        if (!parse_element(type, index, value) || !advance()) {
+        if (!parse_element(type, index, value)) {
+            explain_missing_bracket(type, index, element_end);
+            return false;
+        }
+        element_end = token_.offset + token_.text.size();
+        if (!advance()) {
             return false;
         }
         switch (token_.kind) {
@@ -234,9 +253,40 @@ bool ClauseParser::parse_list(const ClauseType& type, std::size_t index, Value& 
         case TokenKind::ListClose:
             return true;
         default:
-            return fail_here(kExpectedToken, "',' or ']' expected");
+            fail_here(kExpectedToken, "',' or ']' expected");
+            explain_missing_bracket(type, index, element_end);
+            return false;
         }
     }
+}
+
+// A list whose "]" was forgotten runs into the next arguments. When the line
+// reads as a clause with "]" put after the last element, the error says so.
+void ClauseParser::explain_missing_bracket(const ClauseType& type, std::size_t index,
+                                           std::size_t at) {
+    if (!hints_ || at == 0) {
+        return;
+    }
+    std::string repaired(line_.substr(0, at));
+    repaired += ']';
+    repaired += line_.substr(at);
+    Clause clause;
+    if (ClauseParser(repaired, schema_, false).parse(clause)) {
+        failure_ = LexError{kExpectedToken, at,
+                            "Missing ']' to close the list of " + argument_name(type, index)};
+    }
+}
+
+// Takes the current String token as a name; names hold no control characters,
+// so that nothing written from them can break a line or forge another one.
+bool ClauseParser::take_name(const std::string& where, std::string& name) {
+    if (token_.control_offset) {
+        return fail(kIllegalCharacter, *token_.control_offset,
+                    "Control character " + describe_byte(token_.control) + " in " + where +
+                        ": names may not contain line breaks, tabs or other control characters");
+    }
+    name = std::move(token_.value);
+    return true;
 }
 
 // Appends the current token to the list being read.
@@ -249,8 +299,8 @@ bool ClauseParser::parse_element(const ClauseType& type, std::size_t index, Valu
     }
     if (auto* strings = std::get_if<std::vector<std::string>>(&list)) {
         if (token_.kind == TokenKind::String) {
-            strings->push_back(std::move(token_.value));
-            return true;
+            return take_name("an element of " + argument_name(type, index),
+                             strings->emplace_back());
         }
         return fail_here(kWrongArgumentType,
                          "Elements of " + argument_name(type, index) + " must be strings");
@@ -275,14 +325,21 @@ int clamp_to_int(std::size_t n) {
     return n > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(n);
 }
 
-SyntaxError syntax_error(const LexError& failure, int line_number, std::string_view line) {
-    return SyntaxError{failure.code, line_number, clamp_to_int(failure.offset + 1),
-                       std::string(line), failure.message};
+SyntaxError syntax_error(const ClauseParser& parser, int line_number, std::string_view line) {
+    const LexError& failure = parser.failure();
+    return SyntaxError{failure.code,      line_number,     clamp_to_int(failure.offset + 1),
+                       std::string(line), failure.message, parser.unknown_clause()};
 }
 
 } // namespace
 
+std::string located_message(const SyntaxError& error) {
+    return error.message + " (line " + std::to_string(error.line) + ", column " +
+           std::to_string(error.position) + ")";
+}
+
 ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
+    text = without_byte_order_mark(text);
     ReadResult result;
     std::size_t start = 0;
     int line_number = 0;
@@ -297,12 +354,13 @@ ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
         // Only the line break of the last line may be followed by nothing.
         if (is_blank_line(line)) {
             result.empty_lines = true;
+            result.empty_line = line_number;
             break;
         }
         ClauseParser parser(line, schema);
         Clause clause;
         if (!parser.parse(clause)) {
-            result.error = syntax_error(parser.failure(), line_number, line);
+            result.error = syntax_error(parser, line_number, line);
             break;
         }
         clause.line = line_number;

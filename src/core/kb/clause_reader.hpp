@@ -10,7 +10,10 @@
 
 namespace orve {
 
-enum class ArgType { Integer, Real, String, StringList, IntegerList };
+// String fields and the elements of StringList fields hold names and refuse
+// control characters (line breaks and tabs included); Text fields hold free
+// text such as remarks and reports.
+enum class ArgType { Integer, Real, String, Text, StringList, IntegerList };
 
 // One clause type a file may contain: its functor and its field types.
 struct ClauseType {
@@ -47,7 +50,12 @@ struct SyntaxError {
     int position = 0; // 1-based byte position in the line
     std::string line_text;
     std::string message;
+    std::string unknown_clause; // the clause name, for kUnknownClause
 };
+
+// The error's message followed by where it was found, e.g.
+// "String not closed (line 3, column 12)".
+std::string located_message(const SyntaxError& error);
 
 struct ReadResult {
     // Clauses read, in file order; after an error, those read before it.
@@ -55,14 +63,16 @@ struct ReadResult {
     std::optional<SyntaxError> error;
     // The file has an empty line (a read failure without a syntax error).
     bool empty_lines = false;
+    int empty_line = 0; // 1-based number of the first empty line
 
     bool ok() const { return !error && !empty_lines; }
 };
 
 // Reads a whole file text. A single line break after the last clause is allowed;
 // any other empty line makes the read fail with `empty_lines`. CR LF line ends are
-// accepted. Inert clauses (remarks, switched-off clauses) must be part of the
-// schema to be accepted.
+// accepted, and so is a UTF-8 byte-order mark at the start of the text. Inert
+// clauses (remarks, switched-off clauses) must be part of the schema to be
+// accepted.
 ReadResult read_clauses(std::string_view text, const ClauseSchema& schema);
 
 } // namespace orve

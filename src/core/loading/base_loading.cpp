@@ -7,6 +7,7 @@
 #include "loading/load_texts.hpp"
 #include "loading/media_folders.hpp"
 #include "report/report_file.hpp"
+#include "report/unreadable_reason.hpp"
 #include "verify/structural_checks.hpp"
 
 #include <filesystem>
@@ -86,8 +87,21 @@ void write_lines(Dialogs& ui, const std::vector<std::string>& lines) {
     }
 }
 
+// Fallback b's texts with one more line naming the first empty line.
+void report_empty_lines(Dialogs& ui, const LoadTexts& texts, int empty_line) {
+    write_lines(ui, texts.empty_lines_lines);
+    std::string note = texts.empty_lines_note;
+    if (empty_line > 0) {
+        const std::string where = "Line " + std::to_string(empty_line) + " is empty.";
+        write_lines(ui, {where});
+        note += "\n\n" + where;
+    }
+    ui.note(texts.empty_lines_title, note);
+}
+
 // Fallbacks a to d, tried in order when the procedure ended without completing.
-bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind) {
+// `empty_line`: the first empty line of the file read, if it has one.
+bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind, int empty_line = 0) {
     const LoadTexts& texts = load_texts(kind);
     if (!name_record(state.kb, kind)) {
         if (state.blad) {
@@ -97,8 +111,7 @@ bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind) {
             return true;
         }
         if (state.jestem_tu && (kind != BaseKind::Model || state.duplikat_nazwy_mo.empty())) {
-            write_lines(ui, texts.empty_lines_lines);
-            ui.note(texts.empty_lines_title, texts.empty_lines_note);
+            report_empty_lines(ui, texts, empty_line);
             state.jestem_tu = false;
             return true;
         }
@@ -125,17 +138,31 @@ bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind) {
     }
 }
 
+// The reader's error text with its line and column; a clause of another base
+// kind (a file picked in the wrong dialogue) gets a line naming that kind.
+std::string syntax_error_text(const SyntaxError& error, BaseKind kind) {
+    std::string text = located_message(error);
+    const auto owner = kind_with_clause(error.unknown_clause);
+    if (error.code == kUnknownClause && owner && *owner != kind) {
+        text += "\nThe clause '" + error.unknown_clause + "' belongs to a " +
+                base_kind_name(*owner) + ", not to a " + base_kind_name(kind) + ".";
+    }
+    return text;
+}
+
 // Writes the syntax error with its caret line and shows the error note.
-void report_syntax_error(Dialogs& ui, const std::string& file_name, const SyntaxError& error) {
+void report_syntax_error(Dialogs& ui, const std::string& file_name, const SyntaxError& error,
+                         BaseKind kind) {
     const bool shown = error.position >= 1 && error.position <= 29999;
     const std::string blanks(shown ? static_cast<std::size_t>(error.position - 1) : 0, ' ');
+    const std::string message = syntax_error_text(error, kind);
     std::string written = "Syntax error in file " + file_name + "\n" + error.line_text + "\n";
     if (shown) {
         written += blanks + "^\n";
     }
-    ui.msg_append(written + error.message + "\n\n");
+    ui.msg_append(written + message + "\n\n");
     ui.note("Exception handling", "Syntax error in file " + file_name + "\n\n" + error.line_text +
-                                      "\n" + blanks + "\n" + error.message);
+                                      "\n" + blanks + "\n" + message);
 }
 
 // Rule Base only: the knowledge-base name and the extension of its file name.
@@ -169,8 +196,10 @@ bool run_followups(AppState& state, Dialogs& ui, BaseKind kind) {
     }
 }
 
-// Steps 6 to 9 on the picked file; false when the procedure ends early.
-bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::path& path) {
+// Steps 6 to 9 on the picked file; false when the procedure ends early, with
+// the file's first empty line in `empty_line` when that was the cause.
+bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::path& path,
+                        int& empty_line) {
     const std::string file_name = path.filename().string();
     state.jestem_tu = true;
     const FileText file = read_regular_file(path.string());
@@ -178,20 +207,27 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
     if (!text) {
         state.jestem_tu = false;
         ui.note("Attention error!", file.refusal.empty()
-                                        ? "The file\n   " + path.string() + "\ncannot be read."
+                                        ? "The file
+   " + path.string() + "
+cannot be read.
+" +
+                                              unreadable_reason(path.string()) + "."
                                         : file.refusal);
         return false;
     }
     const ReadResult result = read_clauses(*text, schema_of(kind));
-    fill_tables(kind, result.clauses, state.kb);
     if (result.error) {
         state.blad = true;
-        report_syntax_error(ui, file_name, *result.error);
+        report_syntax_error(ui, file_name, *result.error, kind);
         return false;
     }
     if (result.empty_lines) {
+        empty_line = result.empty_line;
         return false;
     }
+    // Only a file read to its end fills the tables: the clauses before a read
+    // error belong to no loaded base and must never be used.
+    fill_tables(kind, result.clauses, state.kb);
     // The file has been read: from here on a refusal is reported by its own step.
     state.jestem_tu = false;
     name_record(state.kb, kind) = BaseName{file_name, path.string()};
@@ -258,8 +294,9 @@ bool load_base(AppState& state, Dialogs& ui, BaseKind kind) {
     if (kind != BaseKind::Rule && !korespondencja(state, ui, path.filename().string())) {
         return fallbacks(state, ui, kind);
     }
-    if (!read_and_follow_up(state, ui, kind, path)) {
-        return fallbacks(state, ui, kind);
+    int empty_line = 0;
+    if (!read_and_follow_up(state, ui, kind, path, empty_line)) {
+        return fallbacks(state, ui, kind, empty_line);
     }
     return true;
 }

@@ -24,13 +24,15 @@ bool rule_base_followups(AppState& state, Dialogs& ui) {
     if (!testuj_numery_regul(state, ui)) {
         return false;
     }
-    // An inconsistent base stays loaded: its verdict bars chaining and the
-    // dependent bases, while inspection and flattening still need the askables.
-    testuj_sprzecznosc_1z(state, ui);
+    if (!testuj_sprzecznosc_1z(state, ui)) {
+        // The inconsistent verdict ends the sequence. The base stays loaded for
+        // editing and diagnosis; its askable conditions are recorded without
+        // being written, since inspection and flattening of it need them.
+        determine_askable_conditions(state.kb.rule, state.askables);
+        return false;
+    }
     state.opis = (platform_path("..\\ABSTRACTS\\") / (state.wyroznik + ".abs")).string();
     record_askable_conditions(state.kb.rule, state.kb.rule.name->name, state.askables, ui);
-    // Offered for every base; on an externally inconsistent one the test
-    // itself does nothing.
     testuj_nadmiar_1(state, ui);
     if (!testowanie_dopytywalnosci_faktow(state.kb.rule, state.askables, ui)) {
         return false;

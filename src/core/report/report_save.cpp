@@ -1,5 +1,6 @@
 // The save dialogue of the report buffer and the "Report inspection" command.
 #include "report/report_file.hpp"
+#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 
@@ -51,13 +52,15 @@ bool report_inspection(ReportWriter& out) {
     const FileText contents = read_regular_file(path);
     if (!contents.text) {
         ui.note("Attention error!", contents.refusal.empty()
-                                        ? "The report " + name + " could not be read."
+                                        ? "The report " + name + " could not be read.\n" +
+                                              unreadable_reason(path) + "."
                                         : contents.refusal);
         return false;
     }
-    auto text = parse_report_file(*contents.text);
+    std::string why;
+    auto text = parse_report_file(*contents.text, &why);
     if (!text) {
-        ui.note("Attention error!", "The file " + name + " is not a report file.");
+        ui.note("Attention error!", "The file " + name + " is not a report file.\n" + why);
         return false;
     }
     out.buffer().text = std::move(*text);
