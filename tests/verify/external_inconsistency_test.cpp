@@ -16,6 +16,7 @@ namespace {
 
 using test::boiler_state;
 using test::render;
+using test::ring_of_pairs;
 using test::rule;
 using test::ScriptedDialogs;
 
@@ -84,19 +85,6 @@ TEST(ExternalInconsistencyDetection, LongChainOfRulesDoesNotExhaustTheStack) {
     Findings findings;
     badaj_sprzecznosc_1z(base, findings);
     EXPECT_EQ(render(findings.reguly_sprzeczne), "(100001,100001,[100001])");
-}
-
-// A ring of `steps` conclusions c0 <- c1 <- ... <- c0 with two rules for every
-// step: every rule lies on 2^(steps-1) cycle paths.
-std::vector<Rule> ring_of_pairs(int steps) {
-    std::vector<Rule> rules;
-    for (int step = 0; step < steps; ++step) {
-        const std::string conclusion = "c" + std::to_string(step);
-        const std::string condition = "c" + std::to_string((step + 1) % steps);
-        rules.push_back(rule(2 * step + 1, conclusion, {condition}));
-        rules.push_back(rule(2 * step + 2, conclusion, {condition, "x"}));
-    }
-    return rules;
 }
 
 std::set<int> all_numbers(const std::vector<Rule>& rules) {
