@@ -103,15 +103,15 @@ class Blocking {
     // Unblocks `node` and everything waiting on it, without recursion.
     void unblock(int node) {
         blocked_[at(node)] = 0;
-        std::vector<int> todo{node};
-        while (!todo.empty()) {
-            const int current = todo.back();
-            todo.pop_back();
+        todo_.push_back(node);
+        while (!todo_.empty()) {
+            const int current = todo_.back();
+            todo_.pop_back();
             for (const int waiting : dependents_[at(current)]) {
                 pairs_.erase(key(current, waiting));
                 if (blocked_[at(waiting)] != 0) {
                     blocked_[at(waiting)] = 0;
-                    todo.push_back(waiting);
+                    todo_.push_back(waiting);
                 }
             }
             dependents_[at(current)].clear();
@@ -148,6 +148,7 @@ class Blocking {
     std::unordered_set<std::uint64_t> pairs_;
     std::vector<char> touched_flag_;
     std::vector<int> touched_;
+    std::vector<int> todo_;
 };
 
 // A conclusion on the current path: the rules concluding it, the one being
