@@ -85,6 +85,42 @@ TEST(ExternalInconsistencyReport, WritesEveryKindAndOffersSaving) {
     EXPECT_EQ(parse_report_file(test::read_file(path)), report);
 }
 
+TEST(ExternalInconsistencyReport, RecordsLeftOutAreToldAfterTheListedOnes) {
+    const std::string pair = " Rule  1 is externally directly IEE1-inconsistent with rule 2.\n"
+                             " This can be demonstrated by introducing  2 ==> 1\n\n\n";
+    const std::string ending = "\n End of diagnostic report on external inconsistencies of rule "
+                               "base: \n RUboiler.EEB.";
+    struct Case {
+        UnlistedInconsistencies unlisted;
+        std::string line;
+    };
+    const Case cases[] = {
+        {{1, true}, "Only the first 1 inconsistency is listed; there is 1 more cycle path."},
+        {{4096, true},
+         "Only the first 1 inconsistency is listed; there are 4096 more cycle paths."},
+        {{7, false},
+         "Only the first 1 inconsistency is listed; there are more cycle paths, too many to "
+         "count."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        AppState state = boiler_state({rule(1, "k", {"c"}), rule(2, "c", {"k"})});
+        state.findings.reguly_sprzeczne = {{1, 2, {2, 1}}};
+        state.findings.unlisted_inconsistencies = c.unlisted;
+        ScriptedDialogs ui;
+        ui.answer({"2"});
+
+        pisz_sprzecznosc_1z(state, ui);
+
+        EXPECT_EQ(state.report.text,
+                  "Diagnostic Report on external inconsistencies of Rule Base:\n RUboiler.EEB\n\n"
+                  "  Following rules are externally IEE1-inconsistent:\n\n" +
+                      pair + " " + c.line + "\n\n" + ending);
+        ASSERT_EQ(ui.notes.size(), 5U);
+        EXPECT_EQ(ui.notes[3], (Note{kTitle, c.line}));
+    }
+}
+
 TEST(ExternalInconsistencyReport, NothingRecordedOnlyTellsSo) {
     AppState state = boiler_state({rule(1, "k", {"c"})});
     state.report.text = "kept";

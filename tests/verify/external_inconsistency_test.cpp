@@ -1,15 +1,22 @@
 #include "verify/external_inconsistency.hpp"
 
+#include "verify/inconsistency_search.hpp"
+
 #include "support/scripted_dialogs.hpp"
 #include "verify_fixture.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
 
 namespace orve {
 namespace {
 
 using test::boiler_state;
 using test::render;
+using test::ring_of_pairs;
 using test::rule;
 using test::ScriptedDialogs;
 
@@ -78,6 +85,153 @@ TEST(ExternalInconsistencyDetection, LongChainOfRulesDoesNotExhaustTheStack) {
     Findings findings;
     badaj_sprzecznosc_1z(base, findings);
     EXPECT_EQ(render(findings.reguly_sprzeczne), "(100001,100001,[100001])");
+}
+
+std::set<int> all_numbers(const std::vector<Rule>& rules) {
+    std::set<int> numbers;
+    for (const auto& r : rules) {
+        numbers.insert(r.number);
+    }
+    return numbers;
+}
+
+// The search as a plain walk over every path, recursive: for small bases only.
+class PlainSearch {
+  public:
+    explicit PlainSearch(const std::vector<Rule>& rules) : rules_(rules) {}
+
+    std::vector<InconsistencyRecord> run() {
+        for (const auto& tested : rules_) {
+            target_ = tested.conclusion;
+            search(tested.conditions, {tested.number}, {tested.conclusion});
+        }
+        return records_;
+    }
+
+  private:
+    void search(const Names& list, const std::vector<int>& chain, const Names& visited) {
+        for (const auto& condition : list) {
+            if (condition == target_) {
+                records_.push_back({chain.back(), chain.front(), chain});
+            }
+            if (std::find(visited.begin(), visited.end(), condition) != visited.end()) {
+                continue;
+            }
+            for (const auto& r : rules_) {
+                if (r.conclusion != condition) {
+                    continue;
+                }
+                std::vector<int> longer{r.number};
+                longer.insert(longer.end(), chain.begin(), chain.end());
+                Names seen{condition};
+                seen.insert(seen.end(), visited.begin(), visited.end());
+                search(r.conditions, longer, seen);
+            }
+        }
+    }
+
+    const std::vector<Rule>& rules_;
+    std::string target_;
+    std::vector<InconsistencyRecord> records_;
+};
+
+// Small bases of random rules over few names, so that cycles cross, share
+// rules and leave dead ends.
+std::vector<Rule> random_base(std::uint32_t seed) {
+    std::uint32_t state = seed * 2654435761U + 1U;
+    const auto next = [&state](std::uint32_t bound) {
+        state = state * 1664525U + 1013904223U;
+        return (state >> 16U) % bound;
+    };
+    std::vector<Rule> rules;
+    const int count = 2 + static_cast<int>(next(7));
+    for (int number = 1; number <= count; ++number) {
+        Names conditions;
+        const std::uint32_t size = 1 + next(3);
+        for (std::uint32_t i = 0; i < size; ++i) {
+            conditions.push_back(std::string(1, static_cast<char>('a' + next(6))));
+        }
+        rules.push_back(rule(number, std::string(1, static_cast<char>('a' + next(5))), conditions));
+    }
+    return rules;
+}
+
+TEST(ExternalInconsistencyDetection, BlockedSearchRecordsWhatEveryPathRecords) {
+    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+        SCOPED_TRACE(seed);
+        RuleBase base;
+        base.rules = random_base(seed);
+        Findings findings;
+        badaj_sprzecznosc_1z(base, findings);
+        const auto expected = PlainSearch(base.rules).run();
+        ASSERT_EQ(render(findings.reguly_sprzeczne), render(expected));
+        EXPECT_FALSE(findings.unlisted_inconsistencies.any());
+    }
+}
+
+TEST(ExternalInconsistencyDetection, ManyCyclePathsKeepAPrefixAndCountTheRest) {
+    RuleBase base;
+    base.rules = ring_of_pairs(6); // 12 rules on 32 cycle paths each
+    Findings all;
+    badaj_sprzecznosc_1z(base, all);
+    ASSERT_EQ(all.reguly_sprzeczne.size(), 384U);
+
+    struct LimitCase {
+        const char* label;
+        InconsistencyLimits limits;
+        std::size_t kept;
+        UnlistedInconsistencies unlisted;
+    };
+    const LimitCase cases[] = {
+        {"bounded number of records", {10, 1000, 1000000}, 10, {374, true}},
+        {"bounded numbers in the chains", {1000, 25, 1000000}, 4, {380, true}},
+        {"a first record longer than the bound is kept", {1000, 3, 1000000}, 1, {383, true}},
+        {"counting given up", {10, 1000, 50}, 10, {0, false}},
+        {"nothing left out", {384, 1000000, 0}, 384, {0, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Findings findings;
+        search_inconsistencies(base.rules, findings, c.limits);
+        const std::vector<InconsistencyRecord> prefix(all.reguly_sprzeczne.begin(),
+                                                      all.reguly_sprzeczne.begin() +
+                                                          static_cast<std::ptrdiff_t>(c.kept));
+        EXPECT_EQ(render(findings.reguly_sprzeczne), render(prefix));
+        EXPECT_EQ(findings.unlisted_inconsistencies.exact, c.unlisted.exact);
+        if (c.unlisted.exact) {
+            EXPECT_EQ(findings.unlisted_inconsistencies.count, c.unlisted.count);
+        } else {
+            EXPECT_GT(findings.unlisted_inconsistencies.count, 0U);
+        }
+        // Every inconsistent rule stays known, whatever was left out.
+        const std::set<int> marked(findings.reguly_sprzeczne_dla_analizy.begin(),
+                                   findings.reguly_sprzeczne_dla_analizy.end());
+        EXPECT_EQ(marked, all_numbers(base.rules));
+    }
+}
+
+TEST(ExternalInconsistencyDetection, RingsWithTwoRulesPerStepGiveABoundedVerdict) {
+    // 40 rules exhausted memory when every cycle path was recorded; 200 rules
+    // have about 2^100 paths per rule.
+    for (const int steps : {20, 100}) {
+        SCOPED_TRACE(steps);
+        RuleBase base;
+        base.rules = ring_of_pairs(steps);
+        Findings findings;
+        badaj_sprzecznosc_1z(base, findings);
+        EXPECT_EQ(findings.sprzecznosc_1z, std::optional<bool>(true));
+        ASSERT_EQ(findings.reguly_sprzeczne.size(), kMaxListedInconsistencies);
+        const InconsistencyRecord& first = findings.reguly_sprzeczne.front();
+        EXPECT_EQ(first.a, 1);
+        EXPECT_EQ(first.b, 2 * steps - 1);
+        EXPECT_EQ(first.chain.size(), static_cast<std::size_t>(steps));
+        EXPECT_TRUE(findings.unlisted_inconsistencies.any());
+        EXPECT_FALSE(findings.unlisted_inconsistencies.exact);
+        const std::set<int> marked(findings.reguly_sprzeczne_dla_analizy.begin(),
+                                   findings.reguly_sprzeczne_dla_analizy.end());
+        EXPECT_EQ(marked, all_numbers(base.rules));
+        EXPECT_LT(findings.reguly_sprzeczne_dla_analizy.size(), kMaxListedInconsistencies + 200);
+    }
 }
 
 TEST(ExternalInconsistencyDetection, TypeNameExistsOnlyForTheExactExtension) {

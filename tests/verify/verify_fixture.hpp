@@ -15,6 +15,19 @@ inline Rule rule(int number, std::string conclusion, Names conditions) {
     return {number, std::move(conclusion), std::move(conditions), 0};
 }
 
+// A ring of `steps` conclusions c0 <- c1 <- ... <- c0 with two rules for every
+// step: every rule lies on 2^(steps-1) cycle paths.
+inline std::vector<Rule> ring_of_pairs(int steps) {
+    std::vector<Rule> rules;
+    for (int step = 0; step < steps; ++step) {
+        const std::string conclusion = "c" + std::to_string(step);
+        const std::string condition = "c" + std::to_string((step + 1) % steps);
+        rules.push_back(rule(2 * step + 1, conclusion, {condition}));
+        rules.push_back(rule(2 * step + 2, conclusion, {condition, "x"}));
+    }
+    return rules;
+}
+
 // A state with the Rule Base RUboiler.EEB loaded, holding `rules`.
 inline AppState boiler_state(std::vector<Rule> rules = {}) {
     AppState state;

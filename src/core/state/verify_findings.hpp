@@ -3,6 +3,7 @@
 
 #include "kb/knowledge_base.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +18,14 @@ struct InconsistencyRecord {
     int a = 0;
     int b = 0;
     std::vector<int> chain;
+};
+
+// External inconsistencies found beyond the records kept: a very cyclic base
+// has more cycle paths than can be listed.
+struct UnlistedInconsistencies {
+    std::uint64_t count = 0; // found but not kept
+    bool exact = true;       // false: the search stopped counting, more exist
+    bool any() const { return count > 0 || !exact; }
 };
 
 struct SingleConditionRule {
@@ -62,6 +71,7 @@ struct RedundantGroup {
 struct Findings {
     std::vector<InconsistencyRecord> reguly_sprzeczne;
     std::vector<int> reguly_sprzeczne_dla_analizy; // may repeat
+    UnlistedInconsistencies unlisted_inconsistencies;
     // `sprzecznosc_1z`: nothing while the test has not run; true for "YES".
     std::optional<bool> sprzecznosc_1z;
     // `rozne_numery` "NO": the bases whose numbers are not unique. Each load

@@ -2,7 +2,7 @@
 // information step.
 #include "verify/external_inconsistency.hpp"
 
-#include "verify/conclusion_graph.hpp"
+#include "verify/inconsistency_search.hpp"
 #include "verify/verify_text.hpp"
 
 #include <cctype>
@@ -10,85 +10,6 @@
 namespace orve {
 
 namespace {
-
-// One rule on the current search path and where its condition scan stands.
-struct Frame {
-    std::size_t rule;
-    std::size_t position = 0;       // condition being looked at
-    std::size_t next_candidate = 0; // next rule concluding that condition
-};
-
-// The search for one tested rule. The path is an explicit stack, so a deep
-// base cannot exhaust the call stack.
-class RuleSearch {
-  public:
-    RuleSearch(const std::vector<Rule>& rules, const ConclusionGraph& graph, Findings& findings)
-        : rules_(rules), graph_(graph), findings_(findings), on_path_(graph.component.size(), 0) {}
-
-    void run(std::size_t tested) {
-        const int target = graph_.rule_conclusion[tested];
-        path_.push_back({tested});
-        on_path_[index(target)] = 1;
-        while (!path_.empty()) {
-            step(target);
-        }
-    }
-
-  private:
-    static std::size_t index(int id) { return static_cast<std::size_t>(id); }
-
-    // Handles the current position of the innermost rule: records a return to
-    // the tested conclusion, descends into the next rule concluding the
-    // condition, or moves on.
-    void step(int target) {
-        Frame& top = path_.back();
-        const auto& conditions = graph_.rule_conditions[top.rule];
-        if (top.position == conditions.size()) {
-            on_path_[index(graph_.rule_conclusion[top.rule])] = 0;
-            path_.pop_back();
-            return;
-        }
-        const int condition = conditions[top.position];
-        if (condition == target) {
-            record();
-        } else if (worth_expanding(condition, target)) {
-            const auto& candidates = graph_.rules_concluding[index(condition)];
-            if (top.next_candidate < candidates.size()) {
-                const std::size_t next = candidates[top.next_candidate++];
-                on_path_[index(condition)] = 1;
-                path_.push_back({next});
-                return;
-            }
-        }
-        ++top.position;
-        top.next_candidate = 0;
-    }
-
-    // A conclusion already on the path is never expanded again. A conclusion
-    // outside the tested conclusion's component cannot lead back to it, so
-    // its paths would record nothing and are skipped.
-    bool worth_expanding(int condition, int target) const {
-        return condition >= 0 && on_path_[index(condition)] == 0 &&
-               graph_.component[index(condition)] == graph_.component[index(target)];
-    }
-
-    void record() {
-        InconsistencyRecord found;
-        for (auto frame = path_.rbegin(); frame != path_.rend(); ++frame) {
-            found.chain.push_back(rules_[frame->rule].number);
-        }
-        found.a = found.chain.back();
-        found.b = found.chain.front();
-        findings_.reguly_sprzeczne_dla_analizy.push_back(found.a);
-        findings_.reguly_sprzeczne.push_back(std::move(found));
-    }
-
-    const std::vector<Rule>& rules_;
-    const ConclusionGraph& graph_;
-    Findings& findings_;
-    std::vector<char> on_path_;
-    std::vector<Frame> path_;
-};
 
 std::string upper(std::string text) {
     for (char& c : text) {
@@ -162,13 +83,8 @@ std::optional<std::string> finding_type_name(const std::string& rozszerzenie, ch
 }
 
 void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings) {
-    findings.reguly_sprzeczne.clear();
     findings.sprzecznosc_1z.reset();
-    const ConclusionGraph graph = build_conclusion_graph(rules.rules);
-    RuleSearch search(rules.rules, graph, findings);
-    for (std::size_t tested = 0; tested < rules.rules.size(); ++tested) {
-        search.run(tested);
-    }
+    search_inconsistencies(rules.rules, findings);
     findings.sprzecznosc_1z = !findings.reguly_sprzeczne.empty();
 }
 

@@ -6,6 +6,9 @@
 #include "report/report_writer.hpp"
 #include "verify/verify_text.hpp"
 
+#include <cstdint>
+#include <string>
+
 namespace orve {
 
 namespace {
@@ -98,6 +101,32 @@ void write_records(const Context& c, const std::vector<InconsistencyRecord>& rec
     }
 }
 
+std::string counted(std::uint64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// Said after the records when the search found more cycle paths than it kept.
+std::string unlisted_text(std::size_t listed, const UnlistedInconsistencies& unlisted) {
+    std::string text = "Only the first " +
+                       counted(listed, "inconsistency is listed; ", "inconsistencies are listed; ");
+    if (!unlisted.exact) {
+        return text + "there are more cycle paths, too many to count.";
+    }
+    return text + (unlisted.count == 1 ? "there is " : "there are ") +
+           counted(unlisted.count, "more cycle path.", "more cycle paths.");
+}
+
+void write_unlisted(const Context& c, std::size_t listed, const UnlistedInconsistencies& unlisted) {
+    if (!unlisted.any()) {
+        return;
+    }
+    const std::string text = unlisted_text(listed, unlisted);
+    c.out.pisz(" " + text);
+    c.out.piszcr();
+    c.out.piszcr();
+    c.ui.note(kNoteTitle, text);
+}
+
 void report_nothing_found(const std::string& name, const std::optional<std::string>& type,
                           Dialogs& ui) {
     ui.msg_append(" Rule base " + name + "\n");
@@ -151,6 +180,7 @@ void pisz_sprzecznosc_1z(AppState& state, Dialogs& ui) {
     const Context context{out, ui, type};
     write_heading(context, name);
     write_records(context, records);
+    write_unlisted(context, records.size(), state.findings.unlisted_inconsistencies);
     write_ending(context, name);
     // A cancelled save ends the command silently; there is nothing left to do.
     raport(out);

@@ -51,6 +51,9 @@ class Flattener {
     void run(const std::vector<NameId>& conditions, const FlatIdVisitor& visit) {
         Pass first;
         for (const NameId name : conditions) {
+            if (!index_.flattenable(name)) {
+                return; // no choice for the others can give a result
+            }
             first.pending.push_back({name, kNoAncestry});
         }
         passes_.push_back(std::move(first));
@@ -91,12 +94,17 @@ class Flattener {
     }
 
     // Takes the first usable alternative from `first` on for the next pending
-    // condition of the pass; false when none is left.
+    // condition of the pass; false when none is left. A rule that can never
+    // flatten is passed over: it would only open branches without results,
+    // exponentially many in a ring of rules.
     bool choose(Pass& pass, std::size_t first) {
         const Pending& condition = pass.pending[pass.choices.size()];
         const auto& rules = index_.concluding(condition.name);
         const std::size_t rule_count = on_path(condition) ? 0 : rules.size();
         const bool keep = index_.askable(condition.name);
+        while (first < rule_count && !index_.rule_flattenable(rules[first])) {
+            ++first;
+        }
         if (first >= rule_count + (keep ? 1 : 0)) {
             return false;
         }

@@ -35,6 +35,10 @@ class FlatteningIndex {
     // True when the name can lead back to itself through rules; only such a
     // name can meet itself on a flattening path.
     bool on_cycle(NameId id) const { return id != kUnknown && on_cycle_[slot(id)] != 0; }
+    // False when no rule can ever flatten to askable conditions: a condition
+    // of the rule can neither be asked nor be concluded by such a rule.
+    bool rule_flattenable(std::size_t rule) const { return rule_flattenable_[rule] != 0; }
+    bool flattenable(NameId id) const { return id != kUnknown && flattenable_[slot(id)] != 0; }
     // Table indices of the rules concluding the name, in table order.
     const std::vector<std::size_t>& concluding(NameId id) const;
 
@@ -48,12 +52,15 @@ class FlatteningIndex {
     static std::size_t slot(NameId id) { return static_cast<std::size_t>(id); }
     NameId intern(const std::string& name);
     void find_cycles();
+    void find_flattenable();
 
     const std::vector<Rule>* rules_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, NameId> ids_;
     std::vector<char> askable_;
     std::vector<char> on_cycle_;
+    std::vector<char> flattenable_;
+    std::vector<char> rule_flattenable_;
     std::vector<std::vector<std::size_t>> concluding_;
     std::vector<std::vector<NameId>> rule_conditions_;
     std::vector<NameId> rule_conclusion_;

@@ -27,6 +27,50 @@ FlatteningIndex::FlatteningIndex(const RuleBase& rules, const AskableLists& aska
         askable_[slot(intern(name))] = 1;
     }
     find_cycles();
+    find_flattenable();
+}
+
+// Least fixed point, linear in the base: a name is flattenable when askable or
+// concluded by a rule whose conditions are all flattenable.
+void FlatteningIndex::find_flattenable() {
+    flattenable_ = askable_;
+    std::vector<std::size_t> missing(rule_conditions_.size());
+    std::vector<std::vector<std::size_t>> used_by(names_.size());
+    std::vector<NameId> ready;
+    for (std::size_t n = 0; n < names_.size(); ++n) {
+        if (flattenable_[n] != 0) {
+            ready.push_back(static_cast<NameId>(n));
+        }
+    }
+    const auto complete = [&](std::size_t rule) {
+        const NameId conclusion = rule_conclusion_[rule];
+        if (flattenable_[slot(conclusion)] == 0) {
+            flattenable_[slot(conclusion)] = 1;
+            ready.push_back(conclusion);
+        }
+    };
+    for (std::size_t r = 0; r < rule_conditions_.size(); ++r) {
+        missing[r] = rule_conditions_[r].size();
+        for (const NameId condition : rule_conditions_[r]) {
+            used_by[slot(condition)].push_back(r);
+        }
+        if (missing[r] == 0) {
+            complete(r);
+        }
+    }
+    while (!ready.empty()) {
+        const NameId name = ready.back();
+        ready.pop_back();
+        for (const std::size_t rule : used_by[slot(name)]) {
+            if (--missing[rule] == 0) {
+                complete(rule);
+            }
+        }
+    }
+    rule_flattenable_.assign(rule_conditions_.size(), 0);
+    for (std::size_t r = 0; r < rule_conditions_.size(); ++r) {
+        rule_flattenable_[r] = missing[r] == 0 ? 1 : 0;
+    }
 }
 
 void FlatteningIndex::find_cycles() {
