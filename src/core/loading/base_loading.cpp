@@ -207,10 +207,7 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
     if (!text) {
         state.jestem_tu = false;
         ui.note("Attention error!", file.refusal.empty()
-                                        ? "The file
-   " + path.string() + "
-cannot be read.
-" +
+                                        ? "The file\n   " + path.string() + "\ncannot be read.\n" +
                                               unreadable_reason(path.string()) + "."
                                         : file.refusal);
         return false;

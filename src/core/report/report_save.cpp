@@ -51,10 +51,10 @@ bool report_inspection(ReportWriter& out) {
     kasowanie_tekst_raportu(out.buffer());
     const FileText contents = read_regular_file(path);
     if (!contents.text) {
-        ui.note("Attention error!", contents.refusal.empty()
-                                        ? "The report " + name + " could not be read.\n" +
-                                              unreadable_reason(path) + "."
-                                        : contents.refusal);
+        ui.note("Attention error!",
+                contents.refusal.empty()
+                    ? "The report " + name + " could not be read.\n" + unreadable_reason(path) + "."
+                    : contents.refusal);
         return false;
     }
     std::string why;

@@ -2,7 +2,7 @@
 // of rules that brings its conclusion back among its conditions.
 #pragma once
 
-#include "verify/findings.hpp"
+#include "state/verify_findings.hpp"
 
 #include <cstddef>
 #include <cstdint>
