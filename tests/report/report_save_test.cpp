@@ -119,9 +119,7 @@ TEST_F(ReportFiles, InspectionOfABadFileEndsWithAnErrorNote) {
         {base, "The file RUkb.rpt is not a report file.\nIt is a Rule Base (line 1: 'rem_rule')."},
         {folder / "absent.rpt", "The report absent.rpt could not be read.\n"
                                 "No such file or directory."},
-        {folder, "The report " + folder.filename().string() +
-                     " could not be read.\n"
-                     "It is a folder."},
+        {folder, "The file " + folder.string() + " is a folder and cannot be read."},
     };
     for (const auto& c : cases) {
         test::ScriptedDialogs dialogs;

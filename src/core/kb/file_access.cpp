@@ -42,6 +42,9 @@ std::string too_large(const std::string& path, std::uint64_t limit) {
 
 // Why a file of this status is refused; empty when it may be read.
 std::string refusal_of(const struct stat& info, const std::string& path, std::uint64_t limit) {
+    if (S_ISDIR(info.st_mode)) {
+        return "The file " + path + " is a folder and cannot be read.";
+    }
     if (!S_ISREG(info.st_mode)) {
         return not_regular(path);
     }
