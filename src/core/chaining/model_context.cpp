@@ -60,7 +60,7 @@ ChainingEvaluation::ChainingEvaluation(AppState& state, Dialogs& ui, ConditionRe
       out_(state.report, ui), context_{state.kb, state.memory, out_, {}, {}} {
     // The hooks refer to this object, which can be neither copied nor moved.
     context_.hooks.resolve_condition = std::move(resolver);
-    context_.hooks.check_declared_data = [this] { return szukanie_blednych_danych(context_); };
+    context_.hooks.check_declared_data = [this] { return szukanie_blednych_danych_task(context_); };
     context_.hooks.on_applied = [this](const AppliedModel& model) {
         return explain_applied(state_, ui_, model);
     };
