@@ -48,18 +48,24 @@ bool is_arithmetical(const std::string& operation) {
     return !is_relation(operation) && !is_interval_relation(operation);
 }
 
-template <typename Models> bool any_result(const Models& models, const std::string& name) {
-    return std::any_of(models.begin(), models.end(),
-                       [&](const auto& model) { return model.result == name; });
+const ModelLookup& lookup_of(const AppState& state, BackwardRun& run) {
+    if (!run.model_lookup) {
+        run.model_lookup.emplace(state.kb.model);
+    }
+    return *run.model_lookup;
 }
 
-bool computed_by_a_model(const ModelBase& base, const std::string& name) {
-    const auto arithmetical = [&](const auto& model) {
-        return model.result == name && is_arithmetical(model.operation);
-    };
-    return std::any_of(base.basic.begin(), base.basic.end(), arithmetical) ||
-           std::any_of(base.extended.begin(), base.extended.end(), arithmetical) ||
-           any_result(base.linear, name) || any_result(base.polynomial, name);
+template <typename Models>
+bool any_arithmetical(const Models& models, const ModelPositions& positions) {
+    return std::any_of(positions.begin(), positions.end(),
+                       [&](std::size_t i) { return is_arithmetical(models[i].operation); });
+}
+
+bool computed_by_a_model(const ModelBase& base, const ModelLookup& lookup,
+                         const std::string& name) {
+    return any_arithmetical(base.basic, lookup.basic(name)) ||
+           any_arithmetical(base.extended, lookup.extended(name)) || !lookup.linear(name).empty() ||
+           !lookup.polynomial(name).empty();
 }
 
 // The checks a relational model passes before its arguments are evaluated,
@@ -86,8 +92,10 @@ void establish(AppState& state, Dialogs& ui, BackwardRun& run, int number,
 // not take it back: the model has established the name either way.
 Task<bool> basic_relational(AppState& state, Dialogs& ui, BackwardRun& run,
                             EvaluationContext& context, const std::string& name) {
-    for (const auto& model : state.kb.model.basic) {
-        if (model.result != name || !is_relational_model(model)) {
+    const ModelPositions& positions = context.lookup->basic(name);
+    for (const std::size_t position : positions) {
+        const ModelB& model = state.kb.model.basic[position];
+        if (!is_relational_model(model)) {
             continue;
         }
         const bool may = co_await may_conclude(model, name, context);
@@ -107,8 +115,10 @@ Task<bool> basic_relational(AppState& state, Dialogs& ui, BackwardRun& run,
 
 Task<bool> extended_relational(AppState& state, Dialogs& ui, BackwardRun& run,
                                EvaluationContext& context, const std::string& name) {
-    for (const auto& model : state.kb.model.extended) {
-        if (model.result != name || !is_relational_model(model)) {
+    const ModelPositions& positions = context.lookup->extended(name);
+    for (const std::size_t position : positions) {
+        const ModelE& model = state.kb.model.extended[position];
+        if (!is_relational_model(model)) {
             continue;
         }
         const bool may = co_await may_conclude(model, name, context);
@@ -183,12 +193,14 @@ bool explain_go_ahead_model(AppState& state, Dialogs& ui, const std::string& con
 
 Task<bool> backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
                                      const std::string& name) {
+    const ModelLookup& lookup = lookup_of(state, run);
     if (state.memory.zmienna_ustalona.find(name) != nullptr ||
-        !computed_by_a_model(state.kb.model, name)) {
+        !computed_by_a_model(state.kb.model, lookup, name)) {
         co_return false;
     }
     const OnPath on_path(run, name);
     ChainingEvaluation evaluation(state, ui, verify_backward(state, ui, run));
+    evaluation.context().lookup = &lookup;
     // Evaluation tries the four kinds in their order; the hook presents the
     // values and explains the model that applies.
     const auto value = co_await oblicz_task(name, evaluation.context());
@@ -199,6 +211,7 @@ Task<bool> backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& 
                                      const std::string& name) {
     const OnPath on_path(run, name);
     ChainingEvaluation evaluation(state, ui, verify_backward(state, ui, run));
+    evaluation.context().lookup = &lookup_of(state, run);
     const bool basic = co_await basic_relational(state, ui, run, evaluation.context(), name);
     if (basic) {
         co_return true;

@@ -75,7 +75,12 @@ template <typename Models> bool produces(const Models& models, const std::string
                        [&](const auto& model) { return model.result == name; });
 }
 
-bool is_model_result(const ModelBase& base, const std::string& name) {
+bool is_model_result(const EvaluationContext& context, const std::string& name) {
+    const ModelBase& base = context.kb.model;
+    if (const ModelLookup* lookup = context.lookup) {
+        return !lookup->basic(name).empty() || !lookup->extended(name).empty() ||
+               !lookup->linear(name).empty() || !lookup->polynomial(name).empty();
+    }
     return produces(base.basic, name) || produces(base.extended, name) ||
            produces(base.linear, name) || produces(base.polynomial, name);
 }
@@ -170,11 +175,10 @@ Task<Attempt> try_basic(const ModelB& model, EvaluationContext& context) {
 }
 
 Task<Attempt> basic_arithmetic(const std::string& name, EvaluationContext& context) {
-    for (const auto& model : context.kb.model.basic) {
-        if (model.result != name) {
-            continue;
-        }
-        const Attempt attempt = co_await try_basic(model, context);
+    const auto& basic = context.kb.model.basic;
+    const ModelPositions positions = with_result(basic, name, context.lookup);
+    for (const std::size_t position : positions) {
+        const Attempt attempt = co_await try_basic(basic[position], context);
         if (attempt.decided) {
             co_return attempt;
         }
@@ -198,12 +202,14 @@ std::optional<int> conditions_of_rule(const RuleBase& rules, const std::string& 
 
 Task<std::optional<double>> rule_conditions(const std::string& name, EvaluationContext& context) {
     const auto& basic = context.kb.model.basic;
-    const auto model = std::find_if(basic.begin(), basic.end(), [&](const ModelB& m) {
-        return m.result == name && m.operation == rule_conditions_count && m.argument2 == "0";
+    const ModelPositions positions = with_result(basic, name, context.lookup);
+    const auto found = std::find_if(positions.begin(), positions.end(), [&](std::size_t i) {
+        return basic[i].operation == rule_conditions_count && basic[i].argument2 == "0";
     });
-    if (model == basic.end()) {
+    if (found == positions.end()) {
         co_return std::nullopt;
     }
+    const ModelB* model = &basic[*found];
     const bool go_ahead = co_await sprawdz_task(model->go_ahead, context);
     if (!go_ahead) {
         co_return std::nullopt;
@@ -301,11 +307,9 @@ Task<std::optional<double>> first_value(const std::vector<Model>& models, const 
                                         Task<std::optional<double>> (*attempt)(const Model&,
                                                                                EvaluationContext&),
                                         EvaluationContext& context) {
-    for (const auto& model : models) {
-        if (model.result != name) {
-            continue;
-        }
-        auto value = co_await attempt(model, context);
+    const ModelPositions positions = with_result(models, name, context.lookup);
+    for (const std::size_t position : positions) {
+        auto value = co_await attempt(models[position], context);
         if (value) {
             co_return value;
         }
@@ -374,7 +378,7 @@ Task<std::optional<double>> oblicz_task(const std::string& name, EvaluationConte
         co_return std::nullopt; // a model that needs its own result
     }
     const PathEntry entry(context.path, name);
-    if (!is_model_result(context.kb.model, name)) {
+    if (!is_model_result(context, name)) {
         if (const auto literal = text_to_real(name)) {
             context.memory.zmienna_ustalona.set(name, *literal);
             co_return literal;

@@ -4,6 +4,7 @@
 
 #include "chaining/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
+#include "models/model_lookup.hpp"
 #include "models/task.hpp"
 #include "report/report_writer.hpp"
 
@@ -51,6 +52,9 @@ struct EvaluationContext {
     EvaluationHooks hooks;
     // Names being evaluated on the current path; a name met again fails.
     std::unordered_multiset<std::string> path;
+    // The models by result, when the caller keeps one for the base; without
+    // it the tables are gone through.
+    const ModelLookup* lookup = nullptr;
 };
 
 // `oblicz`: the value of an argument name, or nothing when it cannot be had.
