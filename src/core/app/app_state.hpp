@@ -6,6 +6,7 @@
 #include "chaining/working_memory.hpp"
 #include "kb/knowledge_base.hpp"
 #include "model_verify/model_findings.hpp"
+#include "models/model_lookup.hpp"
 #include "report/report_writer.hpp"
 #include "verify/findings.hpp"
 
@@ -32,6 +33,10 @@ struct AppState {
     std::string duplikat_nazwy_mo;
 
     std::string main_title;
+
+    // The models by result while a forward chaining loop runs (the bases do
+    // not change meanwhile); evaluation finds the models through it.
+    const ModelLookup* model_lookup = nullptr;
 };
 
 // Enables or disables a command and tells the front end when the state changed.
