@@ -2,6 +2,9 @@
 // knowledge base nests its models. Each step is a coroutine whose frame lives
 // on the heap; `run_to_end` resumes them from an explicit stack, so a chain of
 // any length needs no deeper call stack than a chain of one.
+//
+// Await a step into a local variable, never inside the condition of an `if`
+// or `switch`: g++ 12 destroys the awaited step too early there.
 #pragma once
 
 #include <coroutine>
