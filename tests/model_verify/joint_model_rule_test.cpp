@@ -103,6 +103,40 @@ TEST(JointModelRuleSearch, ModelChainsLeadingBackEnd) {
     EXPECT_EQ(expansions(base, {"x"}), "[x;][8;]");
 }
 
+TEST(JointModelRuleSearch, LongChainsAndLongListsNeedNoDeepStack) {
+    constexpr int length = 20000;
+    const auto name = [](const char* stem, int i) { return stem + std::to_string(i); };
+    ModelBase base;
+    // c1 ... c20000, each needing the previous one; d1 ... d20000 side by side.
+    for (int i = 1; i <= length; ++i) {
+        base.basic.push_back(
+            basic(i, i == 1 ? "start" : name("c", i - 1), name("c", i), "p", ">", "0"));
+        base.basic.push_back(basic(length + i, "g", name("d", i), "p", ">", "0"));
+    }
+    std::vector<ModelChain> outcomes;
+    const auto collect = [&](const ModelChain& o) { outcomes.push_back(o); };
+
+    splaszcz_modele(base, {name("c", length)}, collect);
+    ASSERT_EQ(outcomes.size(), 1U);
+    ASSERT_EQ(outcomes[0].conditions.size(), std::size_t{length});
+    EXPECT_EQ(outcomes[0].conditions.front(), "start");
+    EXPECT_EQ(outcomes[0].conditions.back(), name("c", length - 1));
+    EXPECT_EQ(outcomes[0].numbers.front(), 1);
+    EXPECT_EQ(outcomes[0].numbers.back(), length);
+
+    Names conditions;
+    for (int i = 1; i <= length; ++i) {
+        conditions.push_back(name("d", i));
+    }
+    outcomes.clear();
+    splaszcz_modele(base, conditions, collect);
+    ASSERT_EQ(outcomes.size(), 1U);
+    ASSERT_EQ(outcomes[0].numbers.size(), std::size_t{length});
+    // The last condition's group stands first.
+    EXPECT_EQ(outcomes[0].numbers.front(), 2 * length);
+    EXPECT_EQ(outcomes[0].numbers.back(), length + 1);
+}
+
 TEST(JointModelRuleTest, RecordsEveryFlattenedVersionAndExpansion) {
     const AppState state = pump_state(
         {pump_model(), basic(1, "pump on", "p", "q", "+", "1")},

@@ -40,7 +40,7 @@ class OnPath {
 // is thereby asked with the backward question, which offers WHY?.
 ConditionResolver verify_backward(AppState& state, Dialogs& ui, BackwardRun& run) {
     return [&state, &ui, &run](const std::string& condition) {
-        return weryfikowanie_hipotezy_cd(state, ui, run, condition);
+        return verify_name(state, ui, run, condition);
     };
 }
 
@@ -48,26 +48,33 @@ bool is_arithmetical(const std::string& operation) {
     return !is_relation(operation) && !is_interval_relation(operation);
 }
 
-template <typename Models> bool any_result(const Models& models, const std::string& name) {
-    return std::any_of(models.begin(), models.end(),
-                       [&](const auto& model) { return model.result == name; });
+const ModelLookup& lookup_of(const AppState& state, BackwardRun& run) {
+    if (!run.model_lookup) {
+        run.model_lookup.emplace(state.kb.model);
+    }
+    return *run.model_lookup;
 }
 
-bool computed_by_a_model(const ModelBase& base, const std::string& name) {
-    const auto arithmetical = [&](const auto& model) {
-        return model.result == name && is_arithmetical(model.operation);
-    };
-    return std::any_of(base.basic.begin(), base.basic.end(), arithmetical) ||
-           std::any_of(base.extended.begin(), base.extended.end(), arithmetical) ||
-           any_result(base.linear, name) || any_result(base.polynomial, name);
+template <typename Models>
+bool any_arithmetical(const Models& models, const ModelPositions& positions) {
+    return std::any_of(positions.begin(), positions.end(),
+                       [&](std::size_t i) { return is_arithmetical(models[i].operation); });
+}
+
+bool computed_by_a_model(const ModelBase& base, const ModelLookup& lookup,
+                         const std::string& name) {
+    return any_arithmetical(base.basic, lookup.basic(name)) ||
+           any_arithmetical(base.extended, lookup.extended(name)) || !lookup.linear(name).empty() ||
+           !lookup.polynomial(name).empty();
 }
 
 // The checks a relational model passes before its arguments are evaluated,
 // in this order because the go-ahead test may ask the user.
 template <typename Model>
-bool may_conclude(const Model& model, const std::string& name, EvaluationContext& context) {
-    return sprawdz(model.go_ahead, context) && !context.memory.prawda.contains(name) &&
-           !is_applied(context.memory, model.number);
+Task<bool> may_conclude(const Model& model, const std::string& name, EvaluationContext& context) {
+    const bool go_ahead = co_await sprawdz_task(model.go_ahead, context);
+    co_return go_ahead && !context.memory.prawda.contains(name) &&
+        !is_applied(context.memory, model.number);
 }
 
 // Records what a relational model established and tells the user.
@@ -83,40 +90,50 @@ void establish(AppState& state, Dialogs& ui, BackwardRun& run, int number,
 
 // The conclusion is recorded before the explanation, so a failed rating does
 // not take it back: the model has established the name either way.
-bool basic_relational(AppState& state, Dialogs& ui, BackwardRun& run, EvaluationContext& context,
-                      const std::string& name) {
-    for (const auto& model : state.kb.model.basic) {
-        if (model.result != name || !is_relational_model(model) ||
-            !may_conclude(model, name, context)) {
+Task<bool> basic_relational(AppState& state, Dialogs& ui, BackwardRun& run,
+                            EvaluationContext& context, const std::string& name) {
+    const ModelPositions& positions = context.lookup->basic(name);
+    for (const std::size_t position : positions) {
+        const ModelB& model = state.kb.model.basic[position];
+        if (!is_relational_model(model)) {
             continue;
         }
-        const auto v = holding_relation(model, context);
+        const bool may = co_await may_conclude(model, name, context);
+        if (!may) {
+            continue;
+        }
+        const auto v = co_await holding_relation(model, context);
         if (!v) {
             continue;
         }
         establish(state, ui, run, model.number, name);
         wyjasnienie_model_relacyjny(state, ui, model.number, name, (*v)[0], (*v)[1]);
-        return true;
+        co_return true;
     }
-    return false;
+    co_return false;
 }
 
-bool extended_relational(AppState& state, Dialogs& ui, BackwardRun& run, EvaluationContext& context,
-                         const std::string& name) {
-    for (const auto& model : state.kb.model.extended) {
-        if (model.result != name || !is_relational_model(model) ||
-            !may_conclude(model, name, context)) {
+Task<bool> extended_relational(AppState& state, Dialogs& ui, BackwardRun& run,
+                               EvaluationContext& context, const std::string& name) {
+    const ModelPositions& positions = context.lookup->extended(name);
+    for (const std::size_t position : positions) {
+        const ModelE& model = state.kb.model.extended[position];
+        if (!is_relational_model(model)) {
             continue;
         }
-        const auto v = holding_relation(model, context);
+        const bool may = co_await may_conclude(model, name, context);
+        if (!may) {
+            continue;
+        }
+        const auto v = co_await holding_relation(model, context);
         if (!v) {
             continue;
         }
         establish(state, ui, run, model.number, name);
         wyjasnienie_model_relacyjny_r(state, ui, model.number, name, (*v)[0], (*v)[1], (*v)[2]);
-        return true;
+        co_return true;
     }
-    return false;
+    co_return false;
 }
 
 // A value for the WHY? explanation of a model not applied yet: the fixed
@@ -174,25 +191,32 @@ bool explain_go_ahead_model(AppState& state, Dialogs& ui, const std::string& con
 
 } // namespace
 
-bool backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
-                               const std::string& name) {
+Task<bool> backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
+                                     const std::string& name) {
+    const ModelLookup& lookup = lookup_of(state, run);
     if (state.memory.zmienna_ustalona.find(name) != nullptr ||
-        !computed_by_a_model(state.kb.model, name)) {
-        return false;
+        !computed_by_a_model(state.kb.model, lookup, name)) {
+        co_return false;
     }
     const OnPath on_path(run, name);
     ChainingEvaluation evaluation(state, ui, verify_backward(state, ui, run));
+    evaluation.context().lookup = &lookup;
     // Evaluation tries the four kinds in their order; the hook presents the
     // values and explains the model that applies.
-    return oblicz(name, evaluation.context()).has_value();
+    const auto value = co_await oblicz_task(name, evaluation.context());
+    co_return value.has_value();
 }
 
-bool backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& run,
-                               const std::string& name) {
+Task<bool> backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& run,
+                                     const std::string& name) {
     const OnPath on_path(run, name);
     ChainingEvaluation evaluation(state, ui, verify_backward(state, ui, run));
-    return basic_relational(state, ui, run, evaluation.context(), name) ||
-           extended_relational(state, ui, run, evaluation.context(), name);
+    evaluation.context().lookup = &lookup_of(state, run);
+    const bool basic = co_await basic_relational(state, ui, run, evaluation.context(), name);
+    if (basic) {
+        co_return true;
+    }
+    co_return co_await extended_relational(state, ui, run, evaluation.context(), name);
 }
 
 bool explain_model_for_why(AppState& state, Dialogs& ui, BackwardRun& run,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chaining/backward_run.hpp"
+#include "models/task.hpp"
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
 
@@ -13,13 +14,13 @@ namespace orve {
 // An arithmetical model (basic, extended, linear, polynomial) computing the
 // value of a name that has none yet; unknown go-ahead conditions are verified
 // backward. True when one applied.
-bool backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
-                               const std::string& name);
+Task<bool> backward_arithmetic_model(AppState& state, Dialogs& ui, BackwardRun& run,
+                                     const std::string& name);
 
 // A basic or extended relational model concluding the name: announced,
 // recorded true and explained. True when one established it.
-bool backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& run,
-                               const std::string& name);
+Task<bool> backward_relational_model(AppState& state, Dialogs& ui, BackwardRun& run,
+                                     const std::string& name);
 
 // The WHY? explanation for the go-ahead condition of a basic arithmetical,
 // extended arithmetical or basic relational model (first match): explains the

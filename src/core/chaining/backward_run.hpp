@@ -1,6 +1,8 @@
 // The records of one backward chaining run, beside the shared working memory.
 #pragma once
 
+#include "kb/model_lookup.hpp"
+
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -22,13 +24,16 @@ struct BackwardRun {
     // entered; a failed condition removes the front record, a fired rule its
     // own record, so records of failed branches may stay.
     std::deque<int> regula_stosowana;
-    // The rule or relational model whose firing established a name.
-    std::vector<std::pair<int, std::string>> numer_prawda;
+    // The rule or relational model whose firing established a name; a model
+    // puts its record in front.
+    std::deque<std::pair<int, std::string>> numer_prawda;
     // Names being verified on the current path of the search.
     std::unordered_set<std::string> verifying;
     // Positions in the rule table of the rules concluding each name, in table
     // order; filled when first needed (the table does not change in a run).
     std::unordered_map<std::string, std::vector<std::size_t>> rules_by_conclusion;
+    // The models by result, likewise filled when first needed.
+    std::optional<ModelLookup> model_lookup;
 
     // The number that established the name, if any.
     std::optional<int> established_by(const std::string& name) const {

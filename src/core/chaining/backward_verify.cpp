@@ -46,35 +46,39 @@ void remove_first_rule_record(BackwardRun& run) {
 }
 
 // The models that may establish a name once no rule did.
-bool try_models(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name) {
-    return backward_arithmetic_model(state, ui, run, name) ||
-           backward_relational_model(state, ui, run, name);
+Task<bool> try_models(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name) {
+    const bool computed = co_await backward_arithmetic_model(state, ui, run, name);
+    if (computed) {
+        co_return true;
+    }
+    co_return co_await backward_relational_model(state, ui, run, name);
 }
 
 // The alternatives that settle a name without trying rules: what is known, the
 // question, and a name already on the path. `expand` means its rules are next.
-Step settle(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name) {
+Task<Step> settle(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name) {
     const WorkingMemory& memory = state.memory;
     if (memory.prawda.contains(end_name)) {
-        return Step::fails;
+        co_return Step::fails;
     }
     if (memory.prawda.contains(name)) {
-        return Step::holds;
+        co_return Step::holds;
     }
     if (memory.nieprawda.contains(name)) {
         remove_first_rule_record(run);
-        return Step::fails;
+        co_return Step::fails;
     }
     if (is_askable_in_chaining(state, name)) {
-        return pytaj_o_warunek_wstecz(state, ui, run, name) ? Step::holds : Step::fails;
+        co_return pytaj_o_warunek_wstecz(state, ui, run, name) ? Step::holds : Step::fails;
     }
     if (run.verifying.count(name) != 0) {
-        return Step::fails;
+        co_return Step::fails;
     }
     if (rules_concluding(state, run, name) == nullptr) {
-        return try_models(state, ui, run, name) ? Step::holds : Step::fails;
+        const bool established = co_await try_models(state, ui, run, name);
+        co_return established ? Step::holds : Step::fails;
     }
-    return Step::expand;
+    co_return Step::expand;
 }
 
 const Rule& current_rule(const AppState& state, const Frame& frame) {
@@ -98,7 +102,9 @@ void fire(AppState& state, Dialogs& ui, BackwardRun& run, const Frame& frame) {
 }
 
 // Verifies a name depth first over the rules concluding it, one frame per
-// name being verified; the frames also form the path of the cycle guard.
+// name being verified; the frames also form the path of the cycle guard. The
+// models tried after the rules verify their go-ahead conditions with a search
+// of their own, awaited as a step.
 class Search {
   public:
     Search(AppState& state, Dialogs& ui, BackwardRun& run) : state_(state), ui_(ui), run_(run) {}
@@ -113,10 +119,10 @@ class Search {
     Search(const Search&) = delete;
     Search& operator=(const Search&) = delete;
 
-    bool verify(const std::string& name) {
-        const Step first = settle(state_, ui_, run_, name);
+    Task<bool> verify(const std::string& name) {
+        const Step first = co_await settle(state_, ui_, run_, name);
         if (first != Step::expand) {
-            return first == Step::holds;
+            co_return first == Step::holds;
         }
         push(name);
         std::optional<bool> finished;
@@ -125,12 +131,16 @@ class Search {
                 const bool holds = *finished;
                 pop();
                 if (frames_.empty()) {
-                    return holds;
+                    co_return holds;
                 }
-                finished = holds ? advance_condition() : next_rule();
+                if (holds) {
+                    finished = advance_condition();
+                } else {
+                    finished = co_await next_rule();
+                }
                 continue;
             }
-            finished = step();
+            finished = co_await step();
         }
     }
 
@@ -148,24 +158,25 @@ class Search {
 
     // One condition of the top frame's rule: settled at once, or entered.
     // Returns the frame's outcome once it is decided.
-    std::optional<bool> step() {
-        Frame& frame = frames_.back();
+    Task<std::optional<bool>> step() {
+        const Frame& frame = frames_.back();
         const Rule& rule = current_rule(state_, frame);
         if (frame.condition == rule.conditions.size()) {
             fire(state_, ui_, run_, frame);
-            return true;
+            co_return true;
         }
         const std::string condition = rule.conditions[frame.condition];
-        switch (settle(state_, ui_, run_, condition)) {
+        const Step settled = co_await settle(state_, ui_, run_, condition);
+        switch (settled) {
         case Step::holds:
-            return advance_condition();
+            co_return advance_condition();
         case Step::fails:
-            return next_rule();
+            co_return co_await next_rule();
         case Step::expand:
             push(condition);
-            return std::nullopt;
+            co_return std::nullopt;
         }
-        return std::nullopt;
+        co_return std::nullopt;
     }
 
     std::optional<bool> advance_condition() {
@@ -175,18 +186,20 @@ class Search {
 
     // The rule failed (its record stays); the next rule concluding the name is
     // tried, and after the last one the models.
-    std::optional<bool> next_rule() {
+    Task<std::optional<bool>> next_rule() {
         Frame& frame = frames_.back();
         ++frame.rule;
         frame.condition = 0;
         if (state_.memory.prawda.contains(end_name)) {
-            return false;
+            co_return false;
         }
         if (frame.rule < frame.rules->size()) {
             run_.regula_stosowana.push_back(current_rule(state_, frame).number);
-            return std::nullopt;
+            co_return std::nullopt;
         }
-        return try_models(state_, ui_, run_, frame.name);
+        // The name stays on the frame stack (and so on the path) meanwhile.
+        const std::string name = frame.name;
+        co_return co_await try_models(state_, ui_, run_, name);
     }
 
     AppState& state_;
@@ -231,10 +244,14 @@ void record_declared_data_and_end(AppState& state, Dialogs& ui, BackwardRun& run
 
 } // namespace
 
+Task<bool> verify_name(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name) {
+    Search search(state, ui, run);
+    co_return co_await search.verify(name);
+}
+
 bool weryfikowanie_hipotezy_cd(AppState& state, Dialogs& ui, BackwardRun& run,
                                const std::string& name) {
-    Search search(state, ui, run);
-    return search.verify(name);
+    return run_to_end(verify_name(state, ui, run, name));
 }
 
 bool testuj_warunkiws(AppState& state, Dialogs& ui, BackwardRun& run, const Names& names) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chaining/backward_run.hpp"
+#include "models/task.hpp"
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
 
@@ -20,6 +21,9 @@ void weryfikowanie_hipotezy(AppState& state, Dialogs& ui, BackwardRun& run,
 // verified on the current path is not established by that path.
 bool weryfikowanie_hipotezy_cd(AppState& state, Dialogs& ui, BackwardRun& run,
                                const std::string& name);
+// The same verification as a step, for the go-ahead conditions of models met
+// while a name is being verified.
+Task<bool> verify_name(AppState& state, Dialogs& ui, BackwardRun& run, const std::string& name);
 
 // `testuj_warunkiws`: verifies the names in order; false at the first one
 // that is not established.

@@ -29,6 +29,21 @@ bool apply_a_model(AppState& state, Dialogs& ui) {
     return false;
 }
 
+// Offers the models by result to evaluation while the loop runs.
+class LookupInUse {
+  public:
+    explicit LookupInUse(AppState& state) : state_(state), lookup_(state.kb.model) {
+        state_.model_lookup = &lookup_;
+    }
+    ~LookupInUse() { state_.model_lookup = nullptr; }
+    LookupInUse(const LookupInUse&) = delete;
+    LookupInUse& operator=(const LookupInUse&) = delete;
+
+  private:
+    AppState& state_;
+    ModelLookup lookup_;
+};
+
 } // namespace
 
 void fire_rule(AppState& state, Dialogs& ui, const Rule& rule) {
@@ -43,6 +58,7 @@ void fire_rule(AppState& state, Dialogs& ui, const Rule& rule) {
 void chaining_passes(AppState& state, Dialogs& ui) {
     // One pass per iteration: a firing starts the next pass from the first
     // rule, without recursion, so that long chains need no stack.
+    const LookupInUse lookup(state);
     RuleAgenda agenda(state.kb.rule.rules, state.memory);
     while (!state.memory.prawda.contains(end_name)) {
         if (const Rule* rule = agenda.first_applicable(state, ui)) {

@@ -71,7 +71,7 @@ bool apply_basic_relational_model(AppState& state, Dialogs& ui) {
         if (!is_relational_model(m) || !may_conclude(m, context)) {
             continue;
         }
-        const auto v = holding_relation(m, context);
+        const auto v = run_to_end(holding_relation(m, context));
         if (!v) {
             continue; // a relation that does not hold leaves the conclusion unknown
         }
@@ -90,7 +90,7 @@ bool apply_extended_relational_model(AppState& state, Dialogs& ui) {
         if (!is_relational_model(m) || !may_conclude(m, context)) {
             continue;
         }
-        const auto v = holding_relation(m, context);
+        const auto v = run_to_end(holding_relation(m, context));
         if (!v) {
             continue;
         }

@@ -57,10 +57,10 @@ ChainingEvaluation::ChainingEvaluation(AppState& state, Dialogs& ui)
 
 ChainingEvaluation::ChainingEvaluation(AppState& state, Dialogs& ui, ConditionResolver resolver)
     : state_(state), ui_(ui),
-      out_(state.report, ui), context_{state.kb, state.memory, out_, {}, {}} {
+      out_(state.report, ui), context_{state.kb, state.memory, out_, {}, {}, state.model_lookup} {
     // The hooks refer to this object, which can be neither copied nor moved.
     context_.hooks.resolve_condition = std::move(resolver);
-    context_.hooks.check_declared_data = [this] { return szukanie_blednych_danych(context_); };
+    context_.hooks.check_declared_data = [this] { return szukanie_blednych_danych_task(context_); };
     context_.hooks.on_applied = [this](const AppliedModel& model) {
         return explain_applied(state_, ui_, model);
     };

@@ -7,13 +7,12 @@
 #include "report/report_writer.hpp"
 #include "state/app_state.hpp"
 
-#include <functional>
 #include <string>
 
 namespace orve {
 
 // Resolves an unknown go-ahead condition; true when it now holds.
-using ConditionResolver = std::function<bool(const std::string&)>;
+using ConditionResolver = TaskHook<bool, const std::string&>;
 
 // Owns the writer and the context for one use of model evaluation.
 class ChainingEvaluation {

@@ -35,8 +35,9 @@ class GoAheadSets {
 // Every model of the kind takes part: each result computed by two or more.
 void collect_single(const ModelBase& base, ModelKind kind, GoAheadSets& sets) {
     const std::vector<ModelResult> models = models_of(base, kind);
+    const GoAheadsByResult by_result(models);
     for (const ModelResult& model : models) {
-        Names go_aheads = go_aheads_for(models, model.result);
+        Names go_aheads = by_result.of(model.result);
         if (go_aheads.size() >= 2) {
             sets.add(std::move(go_aheads));
         }
@@ -47,15 +48,16 @@ void collect_single(const ModelBase& base, ModelKind kind, GoAheadSets& sets) {
 // then the second's. True when there was such a result.
 bool collect_pair(const ModelBase& base, const IdenticalResultsTest& test, GoAheadSets& sets) {
     const std::vector<ModelResult> first = models_of(base, test.first);
-    const std::vector<ModelResult> second = models_of(base, test.second);
+    const GoAheadsByResult first_by_result(first);
+    const GoAheadsByResult second_by_result(models_of(base, test.second));
     bool shared = false;
     for (const ModelResult& model : first) {
-        Names others = go_aheads_for(second, model.result);
+        const Names& others = second_by_result.of(model.result);
         if (others.empty()) {
             continue;
         }
         shared = true;
-        Names go_aheads = go_aheads_for(first, model.result);
+        Names go_aheads = first_by_result.of(model.result);
         go_aheads.insert(go_aheads.end(), others.begin(), others.end());
         sets.add(std::move(go_aheads));
     }

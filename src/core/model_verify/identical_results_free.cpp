@@ -6,6 +6,7 @@
 #include "model_verify/identical_results_kinds.hpp"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace orve {
 
@@ -30,11 +31,14 @@ bool single_kind(const ModelBase& base, const IdenticalResultsTest& test, Dialog
         return true;
     }
     const std::vector<ModelResult> models = models_of(base, test.first);
+    const GoAheadsByResult go_aheads(models);
     Names shared; // `wielokrotny_bez_ograniczen`
+    std::unordered_set<std::string> seen;
     for (const ModelResult& model : models) {
-        if (model.takes_up && !contains(shared, model.result) &&
-            go_aheads_for(models, model.result).size() >= 2) {
+        if (model.takes_up && seen.count(model.result) == 0 &&
+            go_aheads.of(model.result).size() >= 2) {
             shared.push_back(model.result);
+            seen.insert(model.result);
         }
     }
     for (const std::string& result : shared) {
@@ -47,15 +51,13 @@ bool single_kind(const ModelBase& base, const IdenticalResultsTest& test, Dialog
 // `exclusive_models` list names one of the two go-ahead conditions.
 bool kind_pair(const ModelBase& base, const IdenticalResultsTest& test, Dialogs& ui) {
     const auto& lists = base.exclusive_models;
-    const std::vector<ModelResult> others = models_of(base, test.second);
+    const GoAheadsByResult others(models_of(base, test.second));
     for (const ModelResult& a : models_of(base, test.first)) {
-        for (const ModelResult& b : others) {
-            if (a.result != b.result) {
-                continue;
-            }
+        // The models of the second kind with the same result, in order.
+        for (const std::string& b_go_ahead : others.of(a.result)) {
             const bool unrelated_list =
                 std::any_of(lists.begin(), lists.end(), [&](const Names& list) {
-                    return !contains(list, a.go_ahead) && !contains(list, b.go_ahead);
+                    return !contains(list, a.go_ahead) && !contains(list, b_go_ahead);
                 });
             if (lists.empty() || unrelated_list) {
                 note_shared_result(ui, test.head, a.result);

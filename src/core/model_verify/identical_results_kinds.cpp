@@ -31,14 +31,16 @@ std::vector<ModelResult> models_of(const ModelBase& base, ModelKind kind) {
     return models;
 }
 
-Names go_aheads_for(const std::vector<ModelResult>& models, const std::string& result) {
-    Names go_aheads;
+GoAheadsByResult::GoAheadsByResult(const std::vector<ModelResult>& models) {
     for (const ModelResult& model : models) {
-        if (model.result == result) {
-            go_aheads.push_back(model.go_ahead);
-        }
+        go_aheads_[model.result].push_back(model.go_ahead);
     }
-    return go_aheads;
+}
+
+const Names& GoAheadsByResult::of(const std::string& result) const {
+    static const Names none;
+    const auto found = go_aheads_.find(result);
+    return found == go_aheads_.end() ? none : found->second;
 }
 
 const std::array<IdenticalResultsTest, 10>& identical_results_tests() {

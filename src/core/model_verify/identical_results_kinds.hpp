@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace orve {
@@ -23,8 +24,17 @@ struct ModelResult {
 // The models of one kind in Model Base order.
 std::vector<ModelResult> models_of(const ModelBase& base, ModelKind kind);
 
-// The go-ahead conditions of the models with the given result, in order.
-Names go_aheads_for(const std::vector<ModelResult>& models, const std::string& result);
+// The go-ahead conditions of the models of one kind grouped by result, so
+// that going through all the results of a large base stays linear.
+class GoAheadsByResult {
+  public:
+    explicit GoAheadsByResult(const std::vector<ModelResult>& models);
+    // The go-ahead conditions of the models with this result, in order.
+    const Names& of(const std::string& result) const;
+
+  private:
+    std::unordered_map<std::string, Names> go_aheads_;
+};
 
 // One of the ten tests: one kind (both the same) or a pair, with the head of
 // its note in the test without constraints.

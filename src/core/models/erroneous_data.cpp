@@ -22,43 +22,47 @@ void fire(ModelKind kind, int number, const std::vector<double>& operands, const
     context.out.ui().note("Error in data!", text);
 }
 
-bool may_fire(const std::string& result, int number, const std::string& go_ahead,
-              EvaluationContext& context) {
-    return result == error_in_data && sprawdz(go_ahead, context) &&
-           !is_applied(context.memory, number);
-}
-
 // The operand values of an "Error in data" model that fires.
 template <typename Model>
-std::optional<std::vector<double>> fires(const Model& m, EvaluationContext& context) {
-    if (!is_relational_model(m) || !may_fire(m.result, m.number, m.go_ahead, context)) {
-        return std::nullopt;
+Task<std::optional<std::vector<double>>> fires(const Model& m, EvaluationContext& context) {
+    if (!is_relational_model(m) || m.result != error_in_data) {
+        co_return std::nullopt;
     }
-    return holding_relation(m, context);
+    const bool go_ahead = co_await sprawdz_task(m.go_ahead, context);
+    if (!go_ahead || is_applied(context.memory, m.number)) {
+        co_return std::nullopt;
+    }
+    co_return co_await holding_relation(m, context);
 }
 
 } // namespace
 
 bool szukanie_blednych_danych(EvaluationContext& context) {
+    return run_to_end(szukanie_blednych_danych_task(context));
+}
+
+Task<bool> szukanie_blednych_danych_task(EvaluationContext& context) {
     for (const auto& m : context.kb.model.basic) {
-        if (const auto values = fires(m, context)) {
+        const auto values = co_await fires(m, context);
+        if (values) {
             fire(ModelKind::Basic, m.number, *values, m.argument1, m.argument2,
                  "Erroneous data is removed. Continue chaining and input corrected data when "
                  "asked.",
                  context);
-            return false;
+            co_return false;
         }
     }
     for (const auto& m : context.kb.model.extended) {
-        if (const auto values = fires(m, context)) {
+        const auto values = co_await fires(m, context);
+        if (values) {
             fire(ModelKind::Extended, m.number, *values, m.arguments[0], m.arguments[1],
                  "Erroneous data is removed. Continue chaining and declare corrected data when "
                  "asked.",
                  context);
-            return false;
+            co_return false;
         }
     }
-    return true;
+    co_return true;
 }
 
 } // namespace orve

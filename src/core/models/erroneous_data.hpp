@@ -10,5 +10,7 @@ namespace orve {
 // `on_applied` hook, the values it tested are removed, "Error in data" is
 // recorded true, the user is told, and the result is false.
 bool szukanie_blednych_danych(EvaluationContext& context);
+// The same search as a step of an evaluation.
+Task<bool> szukanie_blednych_danych_task(EvaluationContext& context);
 
 } // namespace orve

@@ -12,16 +12,17 @@ bool is_applied(const WorkingMemory& memory, int number) {
     return std::find(applied.begin(), applied.end(), number) != applied.end();
 }
 
-std::optional<std::vector<double>> evaluate_all(const Names& names, EvaluationContext& context) {
+Task<std::optional<std::vector<double>>> evaluate_all(const Names& names,
+                                                      EvaluationContext& context) {
     std::vector<double> values;
     for (const auto& element : names) {
-        const auto value = oblicz(element, context);
+        const auto value = co_await oblicz_task(element, context);
         if (!value) {
-            return std::nullopt;
+            co_return std::nullopt;
         }
         values.push_back(*value);
     }
-    return values;
+    co_return values;
 }
 
 bool is_relational_model(const ModelB& model) {
@@ -32,16 +33,23 @@ bool is_relational_model(const ModelE& model) {
     return is_interval_relation(model.operation) && model.arguments.size() == 3;
 }
 
-std::optional<std::vector<double>> holding_relation(const ModelB& model,
-                                                    EvaluationContext& context) {
-    auto v = evaluate_all({model.argument1, model.argument2}, context);
-    return v && relacja(model.operation, (*v)[0], (*v)[1]) ? v : std::nullopt;
+Task<std::optional<std::vector<double>>> holding_relation(const ModelB& model,
+                                                          EvaluationContext& context) {
+    const Names arguments{model.argument1, model.argument2};
+    auto v = co_await evaluate_all(arguments, context);
+    if (!v || !relacja(model.operation, (*v)[0], (*v)[1])) {
+        co_return std::nullopt;
+    }
+    co_return v;
 }
 
-std::optional<std::vector<double>> holding_relation(const ModelE& model,
-                                                    EvaluationContext& context) {
-    auto v = evaluate_all(model.arguments, context);
-    return v && relacja_r(model.operation, (*v)[0], (*v)[1], (*v)[2]) ? v : std::nullopt;
+Task<std::optional<std::vector<double>>> holding_relation(const ModelE& model,
+                                                          EvaluationContext& context) {
+    auto v = co_await evaluate_all(model.arguments, context);
+    if (!v || !relacja_r(model.operation, (*v)[0], (*v)[1], (*v)[2])) {
+        co_return std::nullopt;
+    }
+    co_return v;
 }
 
 namespace {
@@ -51,15 +59,15 @@ const std::string rule_conditions_count{"number_of_rule_conditions"};
 // Keeps a name on the evaluation path while it is being evaluated.
 class PathEntry {
   public:
-    PathEntry(std::vector<std::string>& path, const std::string& name) : path_(path) {
-        path_.push_back(name);
-    }
-    ~PathEntry() { path_.pop_back(); }
+    PathEntry(std::unordered_multiset<std::string>& path, const std::string& name)
+        : path_(path), entry_(path.insert(name)) {}
+    ~PathEntry() { path_.erase(entry_); }
     PathEntry(const PathEntry&) = delete;
     PathEntry& operator=(const PathEntry&) = delete;
 
   private:
-    std::vector<std::string>& path_;
+    std::unordered_multiset<std::string>& path_;
+    std::unordered_multiset<std::string>::iterator entry_;
 };
 
 template <typename Models> bool produces(const Models& models, const std::string& name) {
@@ -67,7 +75,12 @@ template <typename Models> bool produces(const Models& models, const std::string
                        [&](const auto& model) { return model.result == name; });
 }
 
-bool is_model_result(const ModelBase& base, const std::string& name) {
+bool is_model_result(const EvaluationContext& context, const std::string& name) {
+    const ModelBase& base = context.kb.model;
+    if (const ModelLookup* lookup = context.lookup) {
+        return !lookup->basic(name).empty() || !lookup->extended(name).empty() ||
+               !lookup->linear(name).empty() || !lookup->polynomial(name).empty();
+    }
     return produces(base.basic, name) || produces(base.extended, name) ||
            produces(base.linear, name) || produces(base.polynomial, name);
 }
@@ -75,10 +88,13 @@ bool is_model_result(const ModelBase& base, const std::string& name) {
 // The common precondition of every model alternative, tested in this order
 // because the go-ahead test may ask the user.
 template <typename Model>
-bool may_apply(const Model& model, const std::string& name, EvaluationContext& context) {
-    return sprawdz(model.go_ahead, context) &&
-           context.memory.zmienna_ustalona.find(name) == nullptr &&
-           !is_applied(context.memory, model.number);
+Task<bool> may_apply(const Model& model, const std::string& name, EvaluationContext& context) {
+    const bool go_ahead = co_await sprawdz_task(model.go_ahead, context);
+    if (!go_ahead) {
+        co_return false;
+    }
+    co_return context.memory.zmienna_ustalona.find(name) == nullptr &&
+        !is_applied(context.memory, model.number);
 }
 
 // Explains the model, then records it applied and the value fixed; nothing
@@ -94,14 +110,14 @@ std::optional<double> record_application(ModelKind kind, int number, const std::
     return value;
 }
 
-std::optional<double> ask_user(const std::string& name, EvaluationContext& context) {
+Task<std::optional<double>> ask_user(const std::string& name, EvaluationContext& context) {
     ReportWriter& out = context.out;
     out.pisz("Declare value of argument:");
     out.pisz(name);
     out.piszcr();
     const auto value = typed_real(out.ui().argument_value(name));
     if (!value) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
     out.pisz(name);
     out.pisz("=");
@@ -109,10 +125,13 @@ std::optional<double> ask_user(const std::string& name, EvaluationContext& conte
     out.piszcr();
     out.piszcr();
     context.memory.zmienna_ustalona.set(name, *value);
-    if (context.hooks.check_declared_data && !context.hooks.check_declared_data()) {
-        return std::nullopt;
+    if (context.hooks.check_declared_data) {
+        const bool stands = co_await context.hooks.check_declared_data();
+        if (!stands) {
+            co_return std::nullopt;
+        }
     }
-    return value;
+    co_return value;
 }
 
 // Outcome of one model: `decided` ends the search for the name.
@@ -121,16 +140,27 @@ struct Attempt {
     std::optional<double> value;
 };
 
-Attempt try_basic(const ModelB& model, EvaluationContext& context) {
+bool is_arithmetical_basic(const ModelB& model) {
+    return !is_relation(model.operation) && !is_interval_relation(model.operation) &&
+           model.operation != rule_conditions_count;
+}
+
+Task<Attempt> try_basic(const ModelB& model, EvaluationContext& context) {
     const std::string& name = model.result;
-    if (is_relation(model.operation) || is_interval_relation(model.operation) ||
-        model.operation == rule_conditions_count || !may_apply(model, name, context)) {
-        return {};
+    if (!is_arithmetical_basic(model)) {
+        co_return Attempt{};
     }
-    const auto a = oblicz(model.argument1, context);
-    const auto b = a ? oblicz(model.argument2, context) : std::nullopt;
+    const bool may = co_await may_apply(model, name, context);
+    if (!may) {
+        co_return Attempt{};
+    }
+    const auto a = co_await oblicz_task(model.argument1, context);
+    if (!a) {
+        co_return Attempt{};
+    }
+    const auto b = co_await oblicz_task(model.argument2, context);
     if (!b) {
-        return {};
+        co_return Attempt{};
     }
     // With both arguments known this model decides the name.
     const auto outcome = wykonaj(model.operation, *a, *b, context.out.ui());
@@ -138,23 +168,22 @@ Attempt try_basic(const ModelB& model, EvaluationContext& context) {
         if (!outcome.fault.empty()) {
             refuse_model(model.number, outcome.fault, context.out.ui());
         }
-        return {true, std::nullopt};
+        co_return Attempt{true, std::nullopt};
     }
-    return {true,
-            record_application(ModelKind::Basic, model.number, name, *outcome.value, context)};
+    co_return Attempt{
+        true, record_application(ModelKind::Basic, model.number, name, *outcome.value, context)};
 }
 
-Attempt basic_arithmetic(const std::string& name, EvaluationContext& context) {
-    for (const auto& model : context.kb.model.basic) {
-        if (model.result != name) {
-            continue;
-        }
-        const Attempt attempt = try_basic(model, context);
+Task<Attempt> basic_arithmetic(const std::string& name, EvaluationContext& context) {
+    const auto& basic = context.kb.model.basic;
+    const ModelPositions positions = with_result(basic, name, context.lookup);
+    for (const std::size_t position : positions) {
+        const Attempt attempt = co_await try_basic(basic[position], context);
         if (attempt.decided) {
-            return attempt;
+            co_return attempt;
         }
     }
-    return {};
+    co_return Attempt{};
 }
 
 std::optional<int> conditions_of_rule(const RuleBase& rules, const std::string& number_text) {
@@ -171,19 +200,25 @@ std::optional<int> conditions_of_rule(const RuleBase& rules, const std::string& 
     return static_cast<int>(rule->conditions.size());
 }
 
-std::optional<double> rule_conditions(const std::string& name, EvaluationContext& context) {
+Task<std::optional<double>> rule_conditions(const std::string& name, EvaluationContext& context) {
     const auto& basic = context.kb.model.basic;
-    const auto model = std::find_if(basic.begin(), basic.end(), [&](const ModelB& m) {
-        return m.result == name && m.operation == rule_conditions_count && m.argument2 == "0";
+    const ModelPositions positions = with_result(basic, name, context.lookup);
+    const auto found = std::find_if(positions.begin(), positions.end(), [&](std::size_t i) {
+        return basic[i].operation == rule_conditions_count && basic[i].argument2 == "0";
     });
-    if (model == basic.end() || !sprawdz(model->go_ahead, context)) {
-        return std::nullopt;
+    if (found == positions.end()) {
+        co_return std::nullopt;
+    }
+    const ModelB* model = &basic[*found];
+    const bool go_ahead = co_await sprawdz_task(model->go_ahead, context);
+    if (!go_ahead) {
+        co_return std::nullopt;
     }
     const auto count = conditions_of_rule(context.kb.rule, model->argument1);
     if (!count) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
-    return record_application(ModelKind::Basic, model->number, name, *count, context);
+    co_return record_application(ModelKind::Basic, model->number, name, *count, context);
 }
 
 // Reports a refusal with a cause; true when the outcome holds a value.
@@ -200,146 +235,209 @@ std::optional<double> finish_list_model(ModelKind kind, int number, const std::s
     return record_application(kind, number, name, value, context);
 }
 
-std::optional<double> try_extended(const ModelE& model, EvaluationContext& context) {
-    if (is_relation(model.operation) || is_interval_relation(model.operation) ||
-        !may_apply(model, model.result, context)) {
-        return std::nullopt;
+Task<std::optional<double>> try_extended(const ModelE& model, EvaluationContext& context) {
+    if (is_relation(model.operation) || is_interval_relation(model.operation)) {
+        co_return std::nullopt;
     }
-    auto values = evaluate_all(model.arguments, context);
+    const bool may = co_await may_apply(model, model.result, context);
+    if (!may) {
+        co_return std::nullopt;
+    }
+    auto values = co_await evaluate_all(model.arguments, context);
     if (!values) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
     // The values are combined last argument first.
     std::reverse(values->begin(), values->end());
     const auto outcome = wykonaj_r(model.operation, *values);
     if (!accepted(outcome, model.number, context)) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
-    return finish_list_model(ModelKind::Extended, model.number, model.result, *outcome.value,
-                             context);
+    co_return finish_list_model(ModelKind::Extended, model.number, model.result, *outcome.value,
+                                context);
 }
 
-std::optional<double> try_linear(const ModelLin& model, EvaluationContext& context) {
-    if (!may_apply(model, model.result, context)) {
-        return std::nullopt;
+Task<std::optional<double>> try_linear(const ModelLin& model, EvaluationContext& context) {
+    const bool may = co_await may_apply(model, model.result, context);
+    if (!may) {
+        co_return std::nullopt;
     }
-    auto coefficients = evaluate_all(model.coefficients, context);
-    auto variables = coefficients ? evaluate_all(model.variables, context) : std::nullopt;
+    auto coefficients = co_await evaluate_all(model.coefficients, context);
+    if (!coefficients) {
+        co_return std::nullopt;
+    }
+    auto variables = co_await evaluate_all(model.variables, context);
     if (!variables) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
     std::reverse(coefficients->begin(), coefficients->end());
     std::reverse(variables->begin(), variables->end());
     const auto outcome = wykonaj_liniowy(*coefficients, *variables, 0.0);
     if (!accepted(outcome, model.number, context)) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
-    return finish_list_model(ModelKind::Linear, model.number, model.result, *outcome.value,
-                             context);
+    co_return finish_list_model(ModelKind::Linear, model.number, model.result, *outcome.value,
+                                context);
 }
 
-std::optional<double> try_polynomial(const ModelPoly& model, EvaluationContext& context) {
-    if (!may_apply(model, model.result, context)) {
-        return std::nullopt;
+Task<std::optional<double>> try_polynomial(const ModelPoly& model, EvaluationContext& context) {
+    const bool may = co_await may_apply(model, model.result, context);
+    if (!may) {
+        co_return std::nullopt;
     }
-    const auto coefficients = evaluate_all(model.coefficients, context);
-    const auto x = coefficients ? oblicz(model.variable, context) : std::nullopt;
+    const auto coefficients = co_await evaluate_all(model.coefficients, context);
+    if (!coefficients) {
+        co_return std::nullopt;
+    }
+    const auto x = co_await oblicz_task(model.variable, context);
     if (!x) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
     const auto outcome = wykonaj_wielomianowy(model.powers, *coefficients, *x, 0.0);
     if (!accepted(outcome, model.number, context)) {
-        return std::nullopt;
+        co_return std::nullopt;
     }
-    return finish_list_model(ModelKind::Polynomial, model.number, model.result, *outcome.value,
-                             context);
+    co_return finish_list_model(ModelKind::Polynomial, model.number, model.result, *outcome.value,
+                                context);
 }
 
 // The first model of the list with this result that gives a value.
-template <typename Model, typename Try>
-std::optional<double> first_value(const std::vector<Model>& models, const std::string& name,
-                                  Try attempt, EvaluationContext& context) {
-    for (const auto& model : models) {
-        if (model.result != name) {
-            continue;
-        }
-        if (auto value = attempt(model, context)) {
-            return value;
+template <typename Model>
+Task<std::optional<double>> first_value(const std::vector<Model>& models, const std::string& name,
+                                        Task<std::optional<double>> (*attempt)(const Model&,
+                                                                               EvaluationContext&),
+                                        EvaluationContext& context) {
+    const ModelPositions positions = with_result(models, name, context.lookup);
+    for (const std::size_t position : positions) {
+        auto value = co_await attempt(models[position], context);
+        if (value) {
+            co_return value;
         }
     }
-    return std::nullopt;
+    co_return std::nullopt;
 }
 
 // Alternatives 4 to 8: the models that produce the name.
-std::optional<double> by_models(const std::string& name, EvaluationContext& context) {
-    const Attempt basic = basic_arithmetic(name, context);
+Task<std::optional<double>> by_models(const std::string& name, EvaluationContext& context) {
+    const Attempt basic = co_await basic_arithmetic(name, context);
     if (basic.decided) {
-        return basic.value;
+        co_return basic.value;
     }
-    if (auto value = rule_conditions(name, context)) {
-        return value;
+    auto counted = co_await rule_conditions(name, context);
+    if (counted) {
+        co_return counted;
     }
-    if (auto value = first_value(context.kb.model.extended, name, try_extended, context)) {
-        return value;
+    const ModelBase& base = context.kb.model;
+    auto extended = co_await first_value(base.extended, name, try_extended, context);
+    if (extended) {
+        co_return extended;
     }
-    if (auto value = first_value(context.kb.model.linear, name, try_linear, context)) {
-        return value;
+    auto linear = co_await first_value(base.linear, name, try_linear, context);
+    if (linear) {
+        co_return linear;
     }
-    return first_value(context.kb.model.polynomial, name, try_polynomial, context);
+    co_return co_await first_value(base.polynomial, name, try_polynomial, context);
+}
+
+// Runs one model's attempt as a step, with its result on the path like a
+// name being evaluated, so that a model needing its own result fails as it
+// does in evaluation.
+template <typename Model, typename Outcome>
+Outcome apply_on_path(const Model& model, EvaluationContext& context,
+                      Task<Outcome> (*attempt)(const Model&, EvaluationContext&)) {
+    const PathEntry entry(context.path, model.result);
+    return run_to_end(attempt(model, context));
+}
+
+// Whether a model surely does not apply now, told without asking anything:
+// its go-ahead condition is known, and false, or the model cannot apply.
+template <typename Model> bool surely_idle(const Model& model, const WorkingMemory& memory) {
+    const auto go_ahead = known_go_ahead(model.go_ahead, memory);
+    return go_ahead && (!*go_ahead || memory.zmienna_ustalona.find(model.result) != nullptr ||
+                        is_applied(memory, model.number));
 }
 
 } // namespace
 
-std::optional<double> oblicz(const std::string& name, EvaluationContext& context) {
+std::optional<bool> known_go_ahead(const std::string& condition, const WorkingMemory& memory) {
+    if (condition == no_condition_name || memory.prawda.contains(condition)) {
+        return true;
+    }
+    if (memory.nieprawda.contains(condition)) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+Task<std::optional<double>> oblicz_task(const std::string& name, EvaluationContext& context) {
     // A known value is returned even to a path that is still evaluating it.
     if (const double* fixed = context.memory.zmienna_ustalona.find(name)) {
-        return *fixed;
+        co_return *fixed;
     }
-    auto& path = context.path;
-    if (std::find(path.begin(), path.end(), name) != path.end()) {
-        return std::nullopt; // a model that needs its own result
+    if (context.path.count(name) != 0) {
+        co_return std::nullopt; // a model that needs its own result
     }
-    const PathEntry entry(path, name);
-    if (!is_model_result(context.kb.model, name)) {
+    const PathEntry entry(context.path, name);
+    if (!is_model_result(context, name)) {
         if (const auto literal = text_to_real(name)) {
             context.memory.zmienna_ustalona.set(name, *literal);
-            return literal;
+            co_return literal;
         }
-        return ask_user(name, context);
+        co_return co_await ask_user(name, context);
     }
-    return by_models(name, context);
+    co_return co_await by_models(name, context);
+}
+
+Task<bool> sprawdz_task(const std::string& condition, EvaluationContext& context) {
+    if (const auto known = known_go_ahead(condition, context.memory)) {
+        co_return *known;
+    }
+    if (!context.hooks.resolve_condition) {
+        co_return false;
+    }
+    co_return co_await context.hooks.resolve_condition(condition);
+}
+
+std::optional<double> oblicz(const std::string& name, EvaluationContext& context) {
+    return run_to_end(oblicz_task(name, context));
 }
 
 bool sprawdz(const std::string& condition, EvaluationContext& context) {
-    if (condition == no_condition_name || context.memory.prawda.contains(condition)) {
-        return true;
+    // What is known needs no step: the chaining loop tests every model.
+    if (const auto known = known_go_ahead(condition, context.memory)) {
+        return *known;
     }
-    if (context.memory.nieprawda.contains(condition)) {
-        return false;
-    }
-    return context.hooks.resolve_condition && context.hooks.resolve_condition(condition);
+    return run_to_end(sprawdz_task(condition, context));
 }
 
+// A model that surely does not apply is passed over without starting a step:
+// the chaining loop tries every model in every pass.
 std::optional<double> apply_model(const ModelB& model, EvaluationContext& context) {
-    // On the path like a name being evaluated, so that a model needing its
-    // own result fails as it does in evaluation.
-    const PathEntry entry(context.path, model.result);
-    return try_basic(model, context).value;
+    if (!is_arithmetical_basic(model) || surely_idle(model, context.memory)) {
+        return std::nullopt;
+    }
+    return apply_on_path(model, context, try_basic).value;
 }
 
 std::optional<double> apply_model(const ModelE& model, EvaluationContext& context) {
-    const PathEntry entry(context.path, model.result);
-    return try_extended(model, context);
+    if (surely_idle(model, context.memory)) {
+        return std::nullopt;
+    }
+    return apply_on_path(model, context, try_extended);
 }
 
 std::optional<double> apply_model(const ModelLin& model, EvaluationContext& context) {
-    const PathEntry entry(context.path, model.result);
-    return try_linear(model, context);
+    if (surely_idle(model, context.memory)) {
+        return std::nullopt;
+    }
+    return apply_on_path(model, context, try_linear);
 }
 
 std::optional<double> apply_model(const ModelPoly& model, EvaluationContext& context) {
-    const PathEntry entry(context.path, model.result);
-    return try_polynomial(model, context);
+    if (surely_idle(model, context.memory)) {
+        return std::nullopt;
+    }
+    return apply_on_path(model, context, try_polynomial);
 }
 
 void refuse_model(int number, const std::string& cause, Dialogs& ui) {

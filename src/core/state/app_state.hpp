@@ -3,6 +3,7 @@
 
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
+#include "kb/model_lookup.hpp"
 #include "report/report_writer.hpp"
 #include "state/commands.hpp"
 #include "state/model_findings.hpp"
@@ -32,6 +33,10 @@ struct AppState {
     std::string duplikat_nazwy_mo;
 
     std::string main_title;
+
+    // The models by result while a forward chaining loop runs (the bases do
+    // not change meanwhile); evaluation finds the models through it.
+    const ModelLookup* model_lookup = nullptr;
 };
 
 // Enables or disables a command and tells the front end when the state changed.
