@@ -5,6 +5,9 @@
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
+#include "files/abstract_files.hpp"
+#include "files/askables_file_commands.hpp"
+#include "files/report_files.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_file.hpp"
@@ -108,8 +111,16 @@ const std::map<int, CommandHandler>& handlers() {
         {10138, exclusivity<2>},
         {10139, exclusivity<3>},
         {10141, inspect_report},
+        {10142, report_deleting},
+        {10143, abstract_inspection},
+        {10144, abstract_editing},
+        {10145, abstract_creating},
+        {10146, abstract_deleting},
         {10147, summary_reading},
         {10148, summary_deleting},
+        {10150, askables_file_creating},
+        {10151, askables_file_reading},
+        {10152, askables_file_deleting},
         {10154, forward},
         {10155, backward},
         {10156, recreate_message_window},

@@ -3,10 +3,10 @@
 
 #include "kb/byte_order_mark.hpp"
 #include "kb/file_access.hpp"
+#include "kb/file_removal.hpp"
 #include "report/unreadable_reason.hpp"
 
 #include <filesystem>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -54,10 +54,9 @@ bool summary_deleting(AppState&, Dialogs& ui) {
                {"Yes", "No"}) != 1) {
         return false;
     }
-    std::error_code error;
-    if (fs::is_directory(path, error) || !fs::remove(path, error)) {
-        ui.note("Attention error!", "The Summary Report " + name + " could not be deleted." +
-                                        (error ? "\n" + error.message() : std::string()));
+    if (const auto cause = delete_file(path)) {
+        ui.note("Attention error!",
+                "The Summary Report " + name + " could not be deleted.\n" + *cause + ".");
         return false;
     }
     ui.note("Attention!", "The Summary Report  " + name + " has been deleted.");
