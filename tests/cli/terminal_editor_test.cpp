@@ -71,16 +71,20 @@ std::vector<std::string> names_in(const fs::path& folder) {
 
 TEST(TerminalEditor, EditsACopyAndNoFileNameReachesTheShell) {
     const orve::test::TempTree tree;
-    // Quotes, $(...) and blanks: a name that would run a command if quoted badly.
-    const std::string name = "RU a'b\"$(touch INJECTED)`touch X`;.EEB";
-    const std::string file = tree.write(name, "old text\n").string();
-    const Variable visual("VISUAL", "sed -i s/old/new/");
+    // Quotes, $(...), `...` and blanks in the folder and the extension: a path
+    // that would run a command if quoted badly.
+    const std::string folder = "a'b\"$(touch INJECTED)`touch X`; c";
+    const std::string name = "RUx.E$(touch Y)";
+    const std::string file = tree.write(folder + "/" + name, "old text\n").string();
+    fs::current_path(tree.path()); // where injected commands would leave their files
+    const Variable visual("VISUAL", "sed -i s/^/x/");
     const Session session = edit(file, "old text\n", 1);
-    EXPECT_EQ(session.closed, (std::vector<std::string>{"new text\n", "new new text\n"}))
+    EXPECT_EQ(session.closed, (std::vector<std::string>{"xold text\n", "xxold text\n"}))
         << "after a failed save the editor opens again on the edited text";
     EXPECT_EQ(orve::test::read_file(file), "old text\n") << "only the requests write the file";
-    EXPECT_EQ(names_in(tree.path()), std::vector<std::string>{name}) << "copy removed";
-    EXPECT_NE(session.output.find("with VISUAL (sed -i s/old/new/)"), std::string::npos);
+    EXPECT_EQ(names_in(tree.path(folder)), std::vector<std::string>{name}) << "copy removed";
+    EXPECT_EQ(names_in(tree.path()), std::vector<std::string>{folder}) << "nothing injected";
+    EXPECT_NE(session.output.find("with VISUAL (sed -i s/^/x/)"), std::string::npos);
 }
 
 TEST(TerminalEditor, WithoutAnEditorTheFileIsShownAndTheVariablesNamed) {
