@@ -52,6 +52,9 @@ class TerminalDialogs : public Dialogs {
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;
     void open_document(const std::string& path) override;
+    void show_help(const std::string& path) override;
+    void edit_text(const std::string& title, const std::string& path, const std::string& text,
+                   EditorRequests& requests) override;
     void set_main_title(const std::string& title) override;
     void command_state_changed(int id, bool enabled) override;
 

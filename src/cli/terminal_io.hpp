@@ -29,6 +29,10 @@ class TerminalIo {
     // Prints the prompt and reads one line without its line end. The end of the
     // input ends the program: throws ProgramClosed.
     std::string read_line(std::string_view prompt);
+    // Sends what has been written on, before another program writes to the terminal.
+    void flush() { out_.flush(); }
+    // True when a person types the answers at a terminal.
+    bool interactive() const { return interactive_; }
 
   private:
     std::istream& in_;

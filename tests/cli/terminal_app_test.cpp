@@ -1,3 +1,4 @@
+#include "files/user_guide.hpp"
 #include "state/commands.hpp"
 #include "support/temp_tree.hpp"
 #include "terminal_app.hpp"
@@ -40,6 +41,12 @@ const std::string kForwardDisabled =
     "Command 10154 \"Elementary Exact  Forward Chaining\" is disabled.\n";
 
 TEST(TerminalApp, CommandLines) {
+    const auto guide = orve::find_user_guide();
+    ASSERT_TRUE(guide);
+    const std::string kHelp = "=== Help ===\nThe user guide of orve is the file\n    " +
+                              guide->string() +
+                              "\nRead it with a text viewer, e.g. less, or a Markdown viewer.\n"
+                              "=== end of help ===\n";
     struct Case {
         std::string line;
         std::string response; // printed between the echoed line and the next prompt
@@ -54,7 +61,7 @@ TEST(TerminalApp, CommandLines) {
         {"10157", "----- message window re-created -----\n"},
         {"10064", ""}, // a submenu header does nothing
         {"", ""},
-        {"help", ""}, // "&Help" without a help file in the folder
+        {"help", kHelp}, // "&Help": where the user guide is
         {"foo", "Unknown command: foo (type \"menu\" for the list of commands)\n"},
         {"99999", "Unknown command: 99999 (type \"menu\" for the list of commands)\n"},
         {"10158 x", "Unknown command: 10158 x (type \"menu\" for the list of commands)\n"},
@@ -126,6 +133,20 @@ TEST(TerminalApp, ProgramReadsPipedInput) {
                            std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("orve> menu\n10062  enabled   Rule Base loading\n"), std::string::npos);
     EXPECT_NE(text.find("[y/n, Enter = Yes]> y\n"), std::string::npos);
+}
+
+// The build puts the user guide beside the program, so help finds it there
+// from any folder.
+TEST(TerminalApp, HelpFindsTheUserGuideBesideTheProgram) {
+    const orve::test::TempTree folder;
+    folder.write("input.txt", "10159\nclose\ny\n");
+    const std::string command = std::string("cd '") + folder.path().string() + "' && '" +
+                                ORVE_CLI_PATH + "' < input.txt > output.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto beside = std::filesystem::path(ORVE_CLI_PATH).parent_path() / "user-guide.md";
+    EXPECT_NE(orve::test::read_file(folder.path("output.txt"))
+                  .find("The user guide of orve is the file\n    " + beside.string() + "\n"),
+              std::string::npos);
 }
 
 // A removed current folder (a re-extracted archive, a removed stick) makes

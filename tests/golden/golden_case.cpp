@@ -14,26 +14,39 @@ namespace orve::golden {
 
 namespace {
 
-// Hides PATH while it lives, so that no sound player or document opener is
-// found: the transcript then reads the same on every machine and nothing plays.
-class NoExternalPrograms {
+// Sets the session's environment while it lives and gives the old values back.
+// PATH is unset, so that no sound player or document opener is found: the
+// transcript then reads the same on every machine and nothing plays. VISUAL
+// and EDITOR are unset, so that no editor of the machine's user is started.
+// A case sets its own variables in its `environment` file.
+class SessionEnvironment {
   public:
-    NoExternalPrograms() {
-        if (const char* path = std::getenv("PATH")) {
-            saved_ = path;
+    explicit SessionEnvironment(const std::map<std::string, std::string>& values) {
+        for (const char* name : {"PATH", "VISUAL", "EDITOR"}) {
+            set(name, std::nullopt);
         }
-        unsetenv("PATH");
-    }
-    ~NoExternalPrograms() {
-        if (saved_) {
-            setenv("PATH", saved_->c_str(), 1);
+        for (const auto& [name, value] : values) {
+            set(name, value);
         }
     }
-    NoExternalPrograms(const NoExternalPrograms&) = delete;
-    NoExternalPrograms& operator=(const NoExternalPrograms&) = delete;
+    ~SessionEnvironment() {
+        for (const auto& [name, value] : saved_) {
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+        }
+    }
+    SessionEnvironment(const SessionEnvironment&) = delete;
+    SessionEnvironment& operator=(const SessionEnvironment&) = delete;
 
   private:
-    std::optional<std::string> saved_;
+    void set(const std::string& name, const std::optional<std::string>& value) {
+        if (!saved_.contains(name)) {
+            const char* old = std::getenv(name.c_str());
+            saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        }
+        value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
+    std::map<std::string, std::optional<std::string>> saved_;
 };
 
 std::string replace_all(std::string text, const std::string& from, const std::string& to) {
@@ -54,6 +67,22 @@ fs::path start_folder(const fs::path& case_folder) {
         line.pop_back();
     }
     return line;
+}
+
+// The variables of the case's `environment` file, one NAME=value a line, with
+// <run> standing for the run folder.
+std::map<std::string, std::string> case_environment(const fs::path& case_folder,
+                                                    const fs::path& root) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(orve::test::read_file(case_folder / "environment"));
+    for (std::string line; std::getline(lines, line);) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos) {
+            values[line.substr(0, equals)] =
+                replace_all(line.substr(equals + 1), kRunFolder, root.string());
+        }
+    }
+    return values;
 }
 
 FileMap changed_files(const FileMap& before, const FileMap& after) {
@@ -102,7 +131,7 @@ SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {
     SessionResult result;
     fs::current_path(start);
     {
-        const NoExternalPrograms no_players;
+        const SessionEnvironment environment(case_environment(case_folder, root));
         result.status = orve::cli::run_terminal(in, out);
     }
     const auto normalise = [&](const std::string& text) {

@@ -137,6 +137,30 @@ void ScriptedDialogs::open_document(const std::string& path) {
     log.push_back("open_document: " + path);
 }
 
+void ScriptedDialogs::edit_text(const std::string& title, const std::string& path,
+                                const std::string& text, EditorRequests& requests) {
+    log.push_back("edit_text: " + title + " | " + path);
+    edited.push_back(text);
+    std::string current = text;
+    for (;;) {
+        const std::string line = next("edit_text " + title);
+        const auto colon = line.find(':');
+        const std::string request = line.substr(0, colon);
+        if (colon != std::string::npos) {
+            current = line.substr(colon + 1);
+        }
+        if (request == "gone") {
+            return;
+        }
+        const bool closes = request == "save"      ? requests.save(current)
+                            : request == "save_as" ? requests.save_as(current)
+                                                   : requests.close(current);
+        if (closes) {
+            return;
+        }
+    }
+}
+
 void ScriptedDialogs::set_main_title(const std::string& title) {
     log.push_back("title: " + title);
     main_title = title;

@@ -30,6 +30,10 @@ class ScriptedDialogs : public Dialogs {
     // Answers, one per waiting dialogue, in the form of the terminal front end:
     // "y"/"n" for Yes/No, "1".."3" for buttons, radio choices and pick lists, a
     // file name or "" (cancel) for file dialogues, "1 3" for "Pick facts".
+    // The editor window reads one answer per request until one closes it:
+    // "save", "save_as" or "close", each optionally followed by ":" and the
+    // text as edited (else the text stays as it is); "" is "close"; "gone"
+    // closes the window without a request.
     std::deque<std::string> answers;
 
     std::string window;                // message window text since the last clear
@@ -40,6 +44,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<PickList> pick_lines;  // pick-line dialogues in call order
     std::string main_title;
     std::map<int, bool> command_changes; // last state reported per command
+    std::vector<std::string> edited;     // the text each editor window opened with
 
     void answer(std::initializer_list<std::string> lines) {
         answers.insert(answers.end(), lines.begin(), lines.end());
@@ -71,6 +76,8 @@ class ScriptedDialogs : public Dialogs {
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;
     void open_document(const std::string& path) override;
+    void edit_text(const std::string& title, const std::string& path, const std::string& text,
+                   EditorRequests& requests) override;
     void set_main_title(const std::string& title) override;
     void command_state_changed(int id, bool enabled) override;
 

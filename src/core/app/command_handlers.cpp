@@ -7,15 +7,16 @@
 #include "chaining/summary.hpp"
 #include "files/abstract_files.hpp"
 #include "files/askables_file_commands.hpp"
+#include "files/managed_files.hpp"
+#include "files/media_browsing.hpp"
 #include "files/report_files.hpp"
+#include "files/user_guide.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_file.hpp"
 #include "verify/verification_commands.hpp"
 
-#include <filesystem>
 #include <map>
-#include <system_error>
 
 namespace orve {
 
@@ -63,21 +64,31 @@ bool path_to_bases(AppState&, Dialogs& ui) {
     return true;
 }
 
-bool help(AppState&, Dialogs& ui) {
-    std::error_code error;
-    const auto folder = std::filesystem::current_path(error);
-    const auto file = error ? std::nullopt : find_file_ignoring_case(folder, "orve_EE.chm");
-    if (file) {
-        ui.open_document(file->string());
-    }
-    return true;
-}
-
 bool about(AppState&, Dialogs& ui) {
     ui.note("About orve",
             "orve_EE\nOrve Shell for Elementary Exact Forward and Backward Chaining\n\nA shell for "
             "teaching knowledge engineering.");
     return true;
+}
+
+template <ManagedFile kind> bool create(AppState& state, Dialogs& ui) {
+    return create_managed_file(state, ui, kind);
+}
+
+template <ManagedFile kind> bool edit(AppState& state, Dialogs& ui) {
+    return edit_managed_file(state, ui, kind);
+}
+
+template <ManagedFile kind> bool remove(AppState& state, Dialogs& ui) {
+    return delete_managed_file(state, ui, kind);
+}
+
+template <MediaFolder folder> bool browse(AppState& state, Dialogs& ui) {
+    return browse_media(state, ui, folder);
+}
+
+template <MediaFolder folder> bool media_folders(AppState& state, Dialogs& ui) {
+    return manage_media_folders(state, ui, folder);
 }
 
 bool nothing(AppState&, Dialogs&) {
@@ -88,23 +99,54 @@ const std::map<int, CommandHandler>& handlers() {
     static const std::map<int, CommandHandler> table = {
         {10062, load<BaseKind::Rule>},
         {10067, rule_base<2>},
+        {10068, edit<ManagedFile::RuleBase>},
+        {10069, create<ManagedFile::RuleBase>},
+        {10070, remove<ManagedFile::RuleBase>},
         {10071, rule_base<6>},
         {10072, diagnose_redundancies},
         {10074, load<BaseKind::Model>},
         {10082, model_base<2>},
         {10083, model_base<3>},
+        {10084, edit<ManagedFile::ModelBase>},
+        {10085, create<ManagedFile::ModelBase>},
+        {10086, remove<ManagedFile::ModelBase>},
         {10087, model_base<7>},
         {10088, model_base<8>},
         {10090, load<BaseKind::Constraint>},
         {10091, nothing},
+        {10094, edit<ManagedFile::ConstraintBase>},
+        {10095, create<ManagedFile::ConstraintBase>},
+        {10096, remove<ManagedFile::ConstraintBase>},
         {10097, diagnose_joint_inconsistencies},
         {10098, diagnose_joint_redundancies},
         {10100, load<BaseKind::Advice>},
+        {10102, edit<ManagedFile::AdviceBase>},
+        {10103, create<ManagedFile::AdviceBase>},
+        {10104, remove<ManagedFile::AdviceBase>},
         {10105, advice_text_inspection},
+        {10106, browse<MediaFolder::Advice>},
+        {10107, media_folders<MediaFolder::Advice>},
+        {10108, nothing},
+        {10109, create<ManagedFile::AdviceText>},
+        {10110, remove<ManagedFile::AdviceText>},
         {10112, load<BaseKind::Graphics>},
+        {10114, edit<ManagedFile::GraphicsBase>},
+        {10115, create<ManagedFile::GraphicsBase>},
+        {10116, remove<ManagedFile::GraphicsBase>},
         {10117, graphics_file_inspection},
+        {10118, browse<MediaFolder::Graphics>},
+        {10119, media_folders<MediaFolder::Graphics>},
+        {10120, nothing},
+        {10121, remove<ManagedFile::Picture>},
         {10123, load<BaseKind::Sound>},
+        {10125, edit<ManagedFile::SoundBase>},
+        {10126, create<ManagedFile::SoundBase>},
+        {10127, remove<ManagedFile::SoundBase>},
         {10128, sound_file_playing},
+        {10129, browse<MediaFolder::Sound>},
+        {10130, media_folders<MediaFolder::Sound>},
+        {10131, nothing},
+        {10132, remove<ManagedFile::SoundFile>},
         {10135, flatten_chosen_rule},
         {10136, flatten_all_rules},
         {10137, exclusivity<1>},
@@ -126,7 +168,7 @@ const std::map<int, CommandHandler>& handlers() {
         {10156, recreate_message_window},
         {10157, recreate_message_window},
         {10158, path_to_bases},
-        {10159, help},
+        {10159, show_user_guide},
         {10160, about},
     };
     return table;

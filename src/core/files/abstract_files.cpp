@@ -2,7 +2,7 @@
 
 #include "files/file_commands.hpp"
 #include "kb/file_access.hpp"
-#include "ui/open_in_editor.hpp"
+#include "ui/base_editor.hpp"
 
 namespace orve {
 
@@ -31,7 +31,7 @@ bool abstract_editing(AppState& state, Dialogs& ui) {
         note_unreadable(ui, kKind, path, text.refusal);
         return false;
     }
-    return open_in_editor(state, ui, path);
+    return open_base_editor(state, ui, path);
 }
 
 bool abstract_creating(AppState& state, Dialogs& ui) {
@@ -50,7 +50,7 @@ bool abstract_creating(AppState& state, Dialogs& ui) {
                {"&YES", "&NO"}) != 1) {
         return true;
     }
-    return open_in_editor(state, ui, path);
+    return open_base_editor(state, ui, path);
 }
 
 bool abstract_deleting(AppState&, Dialogs& ui) {

@@ -31,4 +31,13 @@ std::optional<std::string> delete_file(const std::string& path) {
     return std::nullopt;
 }
 
+std::optional<std::string> remove_file(const std::string& path) {
+    const auto cause = delete_file(path);
+    if (!cause) {
+        return std::nullopt;
+    }
+    return "Cannot delete file " + path + ": " +
+           (*cause == "It is a folder" ? "it is a folder" : *cause) + ".";
+}
+
 } // namespace orve

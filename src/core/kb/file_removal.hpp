@@ -12,4 +12,8 @@ namespace orve {
 // "It is a folder".
 std::optional<std::string> delete_file(const std::string& path);
 
+// Deletes the file as delete_file does; on failure a sentence naming the file
+// and the cause.
+std::optional<std::string> remove_file(const std::string& path);
+
 } // namespace orve

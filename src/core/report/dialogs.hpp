@@ -40,6 +40,21 @@ struct PickList {
     std::vector<std::string> lines;
 };
 
+// What the base editor window asks of the logic: its "Save" and "Save as"
+// commands and its close box. Each returns true when the window is to close;
+// false keeps the window open with the text as it is (a cancelled "Save as",
+// a file that could not be written).
+class EditorRequests {
+  public:
+    virtual ~EditorRequests() = default;
+    // "Save": writes the whole text to the edited file.
+    virtual bool save(const std::string& text) = 0;
+    // "Save as": asks for a file name and writes the whole text to it.
+    virtual bool save_as(const std::string& text) = 0;
+    // The close box: asks whether to save the text first.
+    virtual bool close(const std::string& text) = 0;
+};
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -109,6 +124,19 @@ class Dialogs {
     virtual void play_sound(const std::string& path) = 0;
     // Opens a help or other document with the platform's opener.
     virtual void open_document(const std::string& path) = 0;
+    // Help: the user guide. Front ends without a document viewer of their own
+    // hand it to the opener.
+    virtual void show_help(const std::string& path) { open_document(path); }
+    // The base editor window on `text`, the contents of the file `path`, titled
+    // `title`. The user's "Save", "Save as" and close requests go to `requests`;
+    // returns once the window has closed. Front ends without an editor show
+    // the text and close the window without saving.
+    virtual void edit_text(const std::string& title, const std::string& path,
+                           const std::string& text, EditorRequests& requests) {
+        (void)path;
+        (void)requests;
+        show_text(title, text);
+    }
     // The main window's title changed.
     virtual void set_main_title(const std::string& title) = 0;
     // A menu command was enabled or disabled.
