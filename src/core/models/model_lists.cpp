@@ -156,7 +156,7 @@ Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules) {
     return sortuj(roznica_zbiorow(redukuj(variables), results));
 }
 
-void wyznacz_i_pamietaj_listy_modeli(const ModelBase& base, AskableLists& lists) {
+void rebuild_model_lists(const ModelBase& base, AskableLists& lists) {
     lists.lista_argumentow_modeli = redukuj(model_argumenty(base));
     lists.lista_wynikow_modeli = redukuj(model_arytmetyczny(base));
     lists.lista_warunkow_stosowania = redukuj(model_wszelaki(base));

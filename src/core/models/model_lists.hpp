@@ -29,7 +29,7 @@ Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules);
 
 // The four `wyznacz_i_pamietaj_*` operations in one: rebuilds the model
 // arguments, results, go-ahead conditions and conclusions lists.
-void wyznacz_i_pamietaj_listy_modeli(const ModelBase& base, AskableLists& lists);
+void rebuild_model_lists(const ModelBase& base, AskableLists& lists);
 // `wyznacz_dopytywalne_zmienne`: rebuilds `lista_argumentow_dopytywalnych`.
 void wyznacz_dopytywalne_zmienne(const KnowledgeBaseSet& kb, AskableLists& lists);
 // `redukuj_warunki_dopytywalne`: the Rule Base's askable conditions without
