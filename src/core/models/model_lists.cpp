@@ -126,7 +126,7 @@ Names model_relacyjny(const ModelBase& base) {
     return names;
 }
 
-std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base) {
+std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base) {
     std::vector<ModelKindNames> records;
     add_kind(records, base.basic, [](const ModelB& m, Names& v) {
         append(v, {m.argument1, m.argument2});
@@ -146,7 +146,7 @@ std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base) {
 Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules) {
     Names variables;
     Names results;
-    for (const auto& record : zmienne_i_wyniki(base)) {
+    for (const auto& record : model_variables_and_results(base)) {
         append(variables, record.variables);
         append(results, record.results);
     }

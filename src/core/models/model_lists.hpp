@@ -23,7 +23,7 @@ Names model_wszelaki(const ModelBase& base);
 Names model_relacyjny(const ModelBase& base);
 
 // The variables and results records, one per model kind that has models.
-std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base);
+std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base);
 // The askable conditions and arguments of the Model Base, sorted.
 Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules);
 
