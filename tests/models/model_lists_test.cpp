@@ -39,12 +39,12 @@ TEST(ModelLists, DerivedNameLists) {
 
 TEST(ModelLists, AskableArgumentsLeaveOutLiteralsResultsAndRuleConclusions) {
     const KnowledgeBaseSet kb = fixture();
-    EXPECT_EQ(argumenty_dopytywalne(kb.model, kb.rule),
+    EXPECT_EQ(askable_model_arguments(kb.model, kb.rule),
               (Names{"a1", "c0", "dry", "extra", "limit", "speed", "t", "top", "windy", "x1", "x2",
                      "y"}));
     // Without rules "hot" is askable.
-    EXPECT_EQ(argumenty_dopytywalne(kb.model, RuleBase{}).front(), "a1");
-    const Names without_rules = argumenty_dopytywalne(kb.model, RuleBase{});
+    EXPECT_EQ(askable_model_arguments(kb.model, RuleBase{}).front(), "a1");
+    const Names without_rules = askable_model_arguments(kb.model, RuleBase{});
     EXPECT_NE(std::find(without_rules.begin(), without_rules.end(), "hot"), without_rules.end());
 }
 

@@ -143,7 +143,7 @@ std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base) {
     return records;
 }
 
-Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules) {
+Names askable_model_arguments(const ModelBase& base, const RuleBase& rules) {
     Names variables;
     Names results;
     for (const auto& record : model_variables_and_results(base)) {
@@ -164,7 +164,7 @@ void rebuild_model_lists(const ModelBase& base, AskableLists& lists) {
 }
 
 void wyznacz_dopytywalne_zmienne(const KnowledgeBaseSet& kb, AskableLists& lists) {
-    lists.lista_argumentow_dopytywalnych = argumenty_dopytywalne(kb.model, kb.rule);
+    lists.lista_argumentow_dopytywalnych = askable_model_arguments(kb.model, kb.rule);
 }
 
 void redukuj_warunki_dopytywalne(AskableLists& lists) {

@@ -25,7 +25,7 @@ Names model_relacyjny(const ModelBase& base);
 // The variables and results records, one per model kind that has models.
 std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base);
 // The askable conditions and arguments of the Model Base, sorted.
-Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules);
+Names askable_model_arguments(const ModelBase& base, const RuleBase& rules);
 
 // The four `wyznacz_i_pamietaj_*` operations in one: rebuilds the model
 // arguments, results, go-ahead conditions and conclusions lists.
