@@ -174,7 +174,7 @@ bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askab
     const FlatteningIndex index(kb.rule, askables);
     VersionTester tester(index, kb.constraint.constraints, findings);
     for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
-        splaszcz_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
+        flatten_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
             tester.test(rule, view);
             return true;
         });
