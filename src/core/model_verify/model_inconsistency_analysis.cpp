@@ -120,7 +120,7 @@ std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
     return std::nullopt;
 }
 
-void badaj_sprzecznosc_mz(const ModelBase& base, ModelFindings& findings) {
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings) {
     findings.model_arytmetyczny_sprzeczny.clear();
     findings.model_arytmetyczny_sprzeczny_gleboko.clear();
     findings.model_relacyjny_sprzeczny.clear();

@@ -32,8 +32,8 @@ std::vector<ModelArguments> lista_argumentow_modelu_arytmetycznego(const ModelBa
 std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
                                       std::size_t examined);
 
-// `badaj_sprzecznosc_mz`: forgets the previous inconsistency findings and
+// Forgets the previous inconsistency findings and
 // records the direct, indirect and relational ones of `base`.
-void badaj_sprzecznosc_mz(const ModelBase& base, ModelFindings& findings);
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings);
 
 } // namespace orve
