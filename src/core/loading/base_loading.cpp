@@ -66,7 +66,7 @@ void empty_tables(AppState& state, BaseKind kind) {
         break;
     case BaseKind::Constraint:
         state.kb.constraint = {};
-        state.findings.sprzecznosc_2 = false;
+        state.findings.joint_inconsistency_found = false;
         state.findings.nadmiarowosc_2 = false;
         break;
     case BaseKind::Advice:
@@ -132,7 +132,7 @@ bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind, int empty_line = 0) 
     case BaseKind::Model:
         return true;
     case BaseKind::Constraint:
-        return !f.externally_inconsistent() && !f.sprzecznosc_2 && !f.nadmiarowosc_2;
+        return !f.externally_inconsistent() && !f.joint_inconsistency_found && !f.nadmiarowosc_2;
     default:
         return !f.externally_inconsistent();
     }

@@ -81,8 +81,8 @@ struct Findings {
     std::vector<SingleConditionRule> pojedynczy_warunek;
     // Verdicts of later tests, read by the load preconditions.
     bool sprzecznosc_mr = false;
-    bool sprzecznosc_2 = false;  // joint rule-constraint inconsistency recorded
-    bool nadmiarowosc_2 = false; // joint rule-constraint redundancy recorded
+    bool joint_inconsistency_found = false; // joint rule-constraint inconsistency recorded
+    bool nadmiarowosc_2 = false;            // joint rule-constraint redundancy recorded
     bool blad_wykluczajacych = false;
 
     // Rule redundancy: pairs found (consumed by the report), the versions that

@@ -179,8 +179,8 @@ bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askab
             return true;
         });
     }
-    findings.sprzecznosc_2 = !findings.sprzecznosc_2_wszystko.empty();
-    return !findings.sprzecznosc_2;
+    findings.joint_inconsistency_found = !findings.sprzecznosc_2_wszystko.empty();
+    return !findings.joint_inconsistency_found;
 }
 
 bool testuj_sprzecznosc_2(AppState& state, Dialogs& ui) {
