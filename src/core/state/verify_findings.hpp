@@ -82,7 +82,7 @@ struct Findings {
     // Verdicts of later tests, read by the load preconditions.
     bool sprzecznosc_mr = false;
     bool joint_inconsistency_found = false; // joint rule-constraint inconsistency recorded
-    bool nadmiarowosc_2 = false;            // joint rule-constraint redundancy recorded
+    bool joint_redundancy_found = false;    // joint rule-constraint redundancy recorded
     bool blad_wykluczajacych = false;
 
     // Rule redundancy: pairs found (consumed by the report), the versions that
