@@ -102,7 +102,7 @@ void flattening_all(benchmark::State& state) {
         const FlatteningIndex index(bases.kb.rule, bases.askables);
         versions = 0;
         for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
-            splaszcz_ids(index, index.rule_conditions(rule), [&versions](const FlatView&) {
+            flatten_ids(index, index.rule_conditions(rule), [&versions](const FlatView&) {
                 ++versions;
                 return true;
             });

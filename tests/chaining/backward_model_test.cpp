@@ -69,7 +69,7 @@ class BackwardModels : public ForwardRun {
     void model_base(std::vector<ModelB> models) {
         state.kb.model.basic = std::move(models);
         state.kb.model.name = BaseName{"MOboiler.EEB", tree.path("BASES/MOboiler.EEB").string()};
-        wyznacz_i_pamietaj_listy_modeli(state.kb.model, state.askables);
+        rebuild_model_lists(state.kb.model, state.askables);
         ScriptedDialogs quiet;
         model_base_askables(state, quiet);
     }

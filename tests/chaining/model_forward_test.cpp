@@ -33,7 +33,7 @@ class ModelLoop : public ::testing::Test {
         state.kb.model.name = BaseName{"MOboiler.EEB", "MOboiler.EEB"};
         ScriptedDialogs quiet;
         record_askable_conditions(state.kb.rule, "RUboiler.EEB", state.askables, quiet);
-        wyznacz_i_pamietaj_listy_modeli(state.kb.model, state.askables);
+        rebuild_model_lists(state.kb.model, state.askables);
         model_base_askables(state, quiet);
         state.report.detail = DetailLevel::Low;
         state.memory.prawda.add("No condition");

@@ -30,7 +30,7 @@ std::string indirect_records(const std::vector<ModelB>& models) {
     ModelFindings findings;
     ModelBase base;
     base.basic = models;
-    badaj_sprzecznosc_mz(base, findings);
+    examine_model_inconsistency(base, findings);
     std::string text;
     for (const auto& record : findings.model_arytmetyczny_sprzeczny_gleboko) {
         text += std::to_string(record.number) + ":" + record.result + "[";
@@ -98,7 +98,7 @@ TEST(ModelInconsistencyAnalysis, DirectAndRelationalFindings) {
     ModelFindings findings;
     findings.model_relacyjny_sprzeczny = {{99, "left from an earlier load"}};
 
-    badaj_sprzecznosc_mz(base, findings);
+    examine_model_inconsistency(base, findings);
 
     EXPECT_EQ(findings.model_arytmetyczny_sprzeczny,
               (std::vector<DirectModelInconsistency>{{1, "y"}, {12, "q"}}));

@@ -29,7 +29,7 @@ KnowledgeBaseSet fixture() {
 TEST(ModelLists, DerivedNameLists) {
     const KnowledgeBaseSet kb = fixture();
     AskableLists lists;
-    wyznacz_i_pamietaj_listy_modeli(kb.model, lists);
+    rebuild_model_lists(kb.model, lists);
     EXPECT_EQ(lists.lista_argumentow_modeli,
               (Names{"speed", "3.5", "rate", "extra", "a1", "2", "x1", "x2", "y", "c0", "1"}));
     EXPECT_EQ(lists.lista_wynikow_modeli, (Names{"rate", "root", "n", "total", "lin", "poly"}));
@@ -39,12 +39,12 @@ TEST(ModelLists, DerivedNameLists) {
 
 TEST(ModelLists, AskableArgumentsLeaveOutLiteralsResultsAndRuleConclusions) {
     const KnowledgeBaseSet kb = fixture();
-    EXPECT_EQ(argumenty_dopytywalne(kb.model, kb.rule),
+    EXPECT_EQ(askable_model_arguments(kb.model, kb.rule),
               (Names{"a1", "c0", "dry", "extra", "limit", "speed", "t", "top", "windy", "x1", "x2",
                      "y"}));
     // Without rules "hot" is askable.
-    EXPECT_EQ(argumenty_dopytywalne(kb.model, RuleBase{}).front(), "a1");
-    const Names without_rules = argumenty_dopytywalne(kb.model, RuleBase{});
+    EXPECT_EQ(askable_model_arguments(kb.model, RuleBase{}).front(), "a1");
+    const Names without_rules = askable_model_arguments(kb.model, RuleBase{});
     EXPECT_NE(std::find(without_rules.begin(), without_rules.end(), "hot"), without_rules.end());
 }
 
@@ -57,7 +57,7 @@ TEST(ModelLists, LoadWritesTheJointAskableLists) {
                            {9, "No condition", "shown", "1", {"1"}, {0}, 1}};
     AskableLists lists;
     lists.lista_warunkow_dopytywalnych = {"calm", "fire", "shown", "wood"};
-    wyznacz_i_pamietaj_listy_modeli(kb.model, lists);
+    rebuild_model_lists(kb.model, lists);
     test::ScriptedDialogs ui;
     redukuj_warunki_dopytywalne(lists);
     wyznacz_dopytywalne_zmienne(kb, lists);

@@ -13,7 +13,7 @@ AppState loaded(std::vector<ModelB> models) {
     state.kb.rule.name = BaseName{"RUheat.EEB", "/kb/RUheat.EEB"};
     state.kb.model.basic = std::move(models);
     state.kb.model.name = BaseName{"MOheat.EEB", "/kb/MOheat.EEB"};
-    wyznacz_i_pamietaj_listy_modeli(state.kb.model, state.askables);
+    rebuild_model_lists(state.kb.model, state.askables);
     test::ScriptedDialogs setup;
     set_command(state, setup, 10154, true);
     set_command(state, setup, 10155, true);

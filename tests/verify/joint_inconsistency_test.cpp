@@ -66,7 +66,7 @@ TEST(JointInconsistencyDetection, RecordsEveryConflictingPair) {
         EXPECT_EQ(wyznacz_sprzecznosc_2(state.kb, state.askables, state.findings),
                   c.records.empty());
         EXPECT_EQ(records_of(state.findings), c.records);
-        EXPECT_EQ(state.findings.sprzecznosc_2, !c.records.empty());
+        EXPECT_EQ(state.findings.joint_inconsistency_found, !c.records.empty());
     }
 }
 
@@ -129,7 +129,7 @@ TEST(JointInconsistencyOffer, FoundConflictFailsAndEnablesTheDiagnosis) {
                            "message highlighting the nature \nof inconsistencies is to be "
                            "found."}}));
     EXPECT_TRUE(state.commands.enabled(10097));
-    EXPECT_TRUE(state.findings.sprzecznosc_2);
+    EXPECT_TRUE(state.findings.joint_inconsistency_found);
 }
 
 TEST(JointInconsistencyOffer, DeclinedOrConsistentSucceeds) {

@@ -63,7 +63,7 @@ TEST(JointRedundancyDetection, FindsRulesDifferingOnlyThroughTheConstraint) {
         load_constraints(state, {{1, c.constraint}});
         EXPECT_EQ(wyznacz_nadmiar_2(state.kb, state.askables, state.findings), c.groups.empty());
         EXPECT_EQ(groups_of(state.findings), c.groups);
-        EXPECT_EQ(state.findings.nadmiarowosc_2, !c.groups.empty());
+        EXPECT_EQ(state.findings.joint_redundancy_found, !c.groups.empty());
     }
 }
 

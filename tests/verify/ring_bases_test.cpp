@@ -20,7 +20,7 @@ TEST(RingOfRules, FlatteningTestsEndWithoutTryingEveryWayRound) {
         const FlatteningIndex index(state.kb.rule, state.askables);
         std::size_t versions = 0;
         for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
-            splaszcz_ids(index, index.rule_conditions(rule), [&versions](const FlatView&) {
+            flatten_ids(index, index.rule_conditions(rule), [&versions](const FlatView&) {
                 ++versions;
                 return true;
             });

@@ -66,8 +66,8 @@ void empty_tables(AppState& state, BaseKind kind) {
         break;
     case BaseKind::Constraint:
         state.kb.constraint = {};
-        state.findings.sprzecznosc_2 = false;
-        state.findings.nadmiarowosc_2 = false;
+        state.findings.joint_inconsistency_found = false;
+        state.findings.joint_redundancy_found = false;
         break;
     case BaseKind::Advice:
         state.kb.advice = {};
@@ -132,7 +132,8 @@ bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind, int empty_line = 0) 
     case BaseKind::Model:
         return true;
     case BaseKind::Constraint:
-        return !f.externally_inconsistent() && !f.sprzecznosc_2 && !f.nadmiarowosc_2;
+        return !f.externally_inconsistent() && !f.joint_inconsistency_found &&
+               !f.joint_redundancy_found;
     default:
         return !f.externally_inconsistent();
     }

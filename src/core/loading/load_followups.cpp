@@ -83,7 +83,7 @@ bool model_base_followups(AppState& state, Dialogs& ui) {
         !joint_model_rule_consistency(state, ui)) {
         return false;
     }
-    wyznacz_i_pamietaj_listy_modeli(state.kb.model, state.askables);
+    rebuild_model_lists(state.kb.model, state.askables);
     model_base_askables(state, ui);
     if (!wnioski_modeli_a_wnioski_regul(state, ui) || !model_structure_tests(state, ui) ||
         !testowanie_dopytywalnosci_argumentow(state.kb.model, state.askables, ui)) {

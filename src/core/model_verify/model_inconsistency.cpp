@@ -34,7 +34,7 @@ void give_notice(const std::string& name, Dialogs& ui) {
 } // namespace
 
 bool informuj_sprzecznosc_mz(AppState& state, Dialogs& ui) {
-    badaj_sprzecznosc_mz(state.kb.model, state.model_findings);
+    examine_model_inconsistency(state.kb.model, state.model_findings);
     if (!state.model_findings.inconsistent()) {
         return true;
     }

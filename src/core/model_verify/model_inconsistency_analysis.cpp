@@ -189,7 +189,7 @@ std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
     return NestingGraph(lists).indirect_chain(examined);
 }
 
-void badaj_sprzecznosc_mz(const ModelBase& base, ModelFindings& findings) {
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings) {
     findings.model_arytmetyczny_sprzeczny.clear();
     findings.model_arytmetyczny_sprzeczny_gleboko.clear();
     findings.model_relacyjny_sprzeczny.clear();

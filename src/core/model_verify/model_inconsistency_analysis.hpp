@@ -64,8 +64,8 @@ class NestingGraph {
 std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
                                       std::size_t examined);
 
-// `badaj_sprzecznosc_mz`: forgets the previous inconsistency findings and
+// Forgets the previous inconsistency findings and
 // records the direct, indirect and relational ones of `base`.
-void badaj_sprzecznosc_mz(const ModelBase& base, ModelFindings& findings);
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings);
 
 } // namespace orve

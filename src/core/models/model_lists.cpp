@@ -126,7 +126,7 @@ Names model_relacyjny(const ModelBase& base) {
     return names;
 }
 
-std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base) {
+std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base) {
     std::vector<ModelKindNames> records;
     add_kind(records, base.basic, [](const ModelB& m, Names& v) {
         append(v, {m.argument1, m.argument2});
@@ -143,10 +143,10 @@ std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base) {
     return records;
 }
 
-Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules) {
+Names askable_model_arguments(const ModelBase& base, const RuleBase& rules) {
     Names variables;
     Names results;
-    for (const auto& record : zmienne_i_wyniki(base)) {
+    for (const auto& record : model_variables_and_results(base)) {
         append(variables, record.variables);
         append(results, record.results);
     }
@@ -156,7 +156,7 @@ Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules) {
     return sortuj(roznica_zbiorow(redukuj(variables), results));
 }
 
-void wyznacz_i_pamietaj_listy_modeli(const ModelBase& base, AskableLists& lists) {
+void rebuild_model_lists(const ModelBase& base, AskableLists& lists) {
     lists.lista_argumentow_modeli = redukuj(model_argumenty(base));
     lists.lista_wynikow_modeli = redukuj(model_arytmetyczny(base));
     lists.lista_warunkow_stosowania = redukuj(model_wszelaki(base));
@@ -164,7 +164,7 @@ void wyznacz_i_pamietaj_listy_modeli(const ModelBase& base, AskableLists& lists)
 }
 
 void wyznacz_dopytywalne_zmienne(const KnowledgeBaseSet& kb, AskableLists& lists) {
-    lists.lista_argumentow_dopytywalnych = argumenty_dopytywalne(kb.model, kb.rule);
+    lists.lista_argumentow_dopytywalnych = askable_model_arguments(kb.model, kb.rule);
 }
 
 void redukuj_warunki_dopytywalne(AskableLists& lists) {

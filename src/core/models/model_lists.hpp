@@ -23,13 +23,13 @@ Names model_wszelaki(const ModelBase& base);
 Names model_relacyjny(const ModelBase& base);
 
 // The variables and results records, one per model kind that has models.
-std::vector<ModelKindNames> zmienne_i_wyniki(const ModelBase& base);
+std::vector<ModelKindNames> model_variables_and_results(const ModelBase& base);
 // The askable conditions and arguments of the Model Base, sorted.
-Names argumenty_dopytywalne(const ModelBase& base, const RuleBase& rules);
+Names askable_model_arguments(const ModelBase& base, const RuleBase& rules);
 
 // The four `wyznacz_i_pamietaj_*` operations in one: rebuilds the model
 // arguments, results, go-ahead conditions and conclusions lists.
-void wyznacz_i_pamietaj_listy_modeli(const ModelBase& base, AskableLists& lists);
+void rebuild_model_lists(const ModelBase& base, AskableLists& lists);
 // `wyznacz_dopytywalne_zmienne`: rebuilds `lista_argumentow_dopytywalnych`.
 void wyznacz_dopytywalne_zmienne(const KnowledgeBaseSet& kb, AskableLists& lists);
 // `redukuj_warunki_dopytywalne`: the Rule Base's askable conditions without

@@ -27,9 +27,21 @@ struct AppState {
     std::string rozszerzenie; // the rest of that file name, e.g. ".EEB"
     std::string opis;         // path of the abstract file
 
-    // Load-error markers.
+    // `blad`: a base file stopped on a syntax error. Set by the load procedure
+    // when the reader reports one; cleared only by the next Rule Base loading.
+    // While it stands, every load that ends without completing (a cancelled
+    // dialogue included) repeats the repair instructions of a faulty base.
     bool blad = false;
+    // `jestem_tu`: a base file is being read. Set just before the read, cleared
+    // once the file has been read to its end or refused as unreadable. Still set
+    // when the load gives up, it means the read stopped without a syntax error
+    // (empty lines), and the load writes the empty-lines repair texts.
     bool jestem_tu = false;
+    // `duplikat_nazwy_mo`: the name of a Model Base read but refused as
+    // inconsistent. Set by the Model Base inconsistency check, which forgets
+    // the base's own name; read by the Model Base inconsistency report, which
+    // names the base by it, and by the load, which then gives no empty-lines
+    // texts. Cleared by every Model Base and Rule Base loading.
     std::string duplikat_nazwy_mo;
 
     std::string main_title;

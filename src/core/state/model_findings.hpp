@@ -58,9 +58,23 @@ struct ModelFindings {
     std::vector<DirectModelInconsistency> model_arytmetyczny_sprzeczny;
     std::vector<IndirectModelInconsistency> model_arytmetyczny_sprzeczny_gleboko;
     std::vector<RelationalModelInconsistency> model_relacyjny_sprzeczny;
-    bool model_aryt_sprzeczny = false;    // direct arithmetical inconsistency found
-    bool model_sprzeczny_gleboko = false; // indirect one found
-    bool model_rela_sprzeczny = false;    // relational one found
+    // The three inconsistency flags are set by the Model Base inconsistency
+    // check of Model Base loading and cleared by the next Model Base loading.
+    // Any of them refuses the Model Base (it stays only for the report) and
+    // bars chaining; each one decides which sections the report writes.
+
+    // `model_aryt_sprzeczny`: an arithmetical model has its result among its
+    // own arguments. Decides the direct section and the report's advice to edit
+    // the base, and leaves out the "no inconsistent arithmetical models" line.
+    bool model_aryt_sprzeczny = false;
+    // `model_sprzeczny_gleboko`: an arithmetical model gets its result back
+    // through nested models. Decides the indirect section and, like the direct
+    // flag, the advice to edit the base.
+    bool model_sprzeczny_gleboko = false;
+    // `model_rela_sprzeczny`: a relational model concludes its own go-ahead
+    // condition. Decides the relational section, which then gives the advice to
+    // edit the base in place of the arithmetical one.
+    bool model_rela_sprzeczny = false;
 
     // Joint model-rule records; the verdict is `Findings::sprzecznosc_mr`.
     std::vector<JointModelRuleInconsistency> modele_i_reguly_sprzeczne;

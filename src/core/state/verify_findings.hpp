@@ -72,23 +72,49 @@ struct Findings {
     std::vector<InconsistencyRecord> reguly_sprzeczne;
     std::vector<int> reguly_sprzeczne_dla_analizy; // may repeat
     UnlistedInconsistencies unlisted_inconsistencies;
-    // `sprzecznosc_1z`: nothing while the test has not run; true for "YES".
+    // `sprzecznosc_1z`: the Rule Base is externally inconsistent; nothing while
+    // the test has not run, true for "YES". Set by the external inconsistency
+    // test offered after Rule Base loading; cleared only by the next Rule Base
+    // loading. Read through `externally_inconsistent()`: it silently refuses
+    // the loading of every other base kind, bars chaining, and makes the
+    // redundancy and joint rule-constraint tests end without a message.
     std::optional<bool> sprzecznosc_1z;
-    // `rozne_numery` "NO": the bases whose numbers are not unique. Each load
-    // forgets only its own base's finding, so loading another base never
-    // lifts the bar on chaining.
+    // `rozne_numery` "NO": the bases whose rule, model, constraint or advice
+    // numbers are not unique. Set by the numbering test of each load; each load
+    // forgets only its own base's finding, so loading another base never lifts
+    // the bar. Read through `numbers_not_unique()`: the load option fails (its
+    // commands stay disabled) and chaining is refused.
     std::set<BaseKind> rozne_numery;
     std::vector<SingleConditionRule> pojedynczy_warunek;
-    // Verdicts of later tests, read by the load preconditions.
+    // `sprzecznosc_mr`: the Model Base and the Rule Base are jointly
+    // inconsistent. Set by the joint model-rule check of Model Base loading,
+    // cleared by the next Model Base loading. Refuses the loading of a
+    // Constraint or Advice Base and bars chaining.
     bool sprzecznosc_mr = false;
-    bool sprzecznosc_2 = false;  // joint rule-constraint inconsistency recorded
-    bool nadmiarowosc_2 = false; // joint rule-constraint redundancy recorded
+    // Joint rule-constraint inconsistency recorded. Set by `wyznacz_sprzecznosc_2`
+    // (the offer after Constraint Base loading, or its diagnosis), cleared by the
+    // next Constraint Base loading. Makes the Constraint Base load fail, so the
+    // commands that load enables stay as they were; chaining is not barred.
+    bool joint_inconsistency_found = false;
+    // Joint rule-constraint redundancy recorded. Set by `wyznacz_nadmiar_2`,
+    // cleared by the next Constraint Base loading; makes the Constraint Base load
+    // fail like the joint inconsistency above.
+    bool joint_redundancy_found = false;
+    // `blad_wykluczajacych`: two mutually exclusive conditions were declared as
+    // facts (Rule Base `fact` or Model Base `m_fact`). Set by the declared-facts
+    // constraint check at the start of a chaining run; only Rule Base loading
+    // clears it. Stops the presentation of the declared facts, ends the run
+    // without a verdict, and refuses every later run.
     bool blad_wykluczajacych = false;
 
-    // Rule redundancy: pairs found (consumed by the report), the versions that
-    // show them, and `jest_nadmiar`.
+    // Rule redundancy: pairs found (consumed by the report) and the versions
+    // that show them.
     std::vector<std::pair<int, int>> reguly_nadmiarowe_n1;
     std::vector<RedundantPair> para_splaszczona_n1;
+    // `jest_nadmiar`: at least one redundancy was found. Set by
+    // `wyznacz_nadmiar`, cleared only by Rule Base loading. Read by the
+    // redundancy report: it decides between the full report, which empties the
+    // report text first and offers saving, and the "no redundant rules" note.
     bool jest_nadmiar = false;
     // Joint rule-constraint inconsistency: every conflicting pair of conditions
     // and each inconsistent version once (`regula_splaszczona_s2`).

@@ -203,8 +203,8 @@ class Flattener {
 
 } // namespace
 
-void splaszcz_ids(const FlatteningIndex& index, const std::vector<NameId>& conditions,
-                  const FlatIdVisitor& visit) {
+void flatten_ids(const FlatteningIndex& index, const std::vector<NameId>& conditions,
+                 const FlatIdVisitor& visit) {
     Flattener(index).run(conditions, visit);
 }
 
@@ -215,7 +215,7 @@ void splaszcz(const FlatteningIndex& index, const Names& conditions,
     for (const auto& condition : conditions) {
         ids.push_back(index.id_of(condition));
     }
-    splaszcz_ids(index, ids, [&](const FlatView& view) {
+    flatten_ids(index, ids, [&](const FlatView& view) {
         const Flattened result{index.names_of(view.conditions),
                                Numbers(view.applied.rbegin(), view.applied.rend())};
         return visit(result);

@@ -82,8 +82,8 @@ using FlatIdVisitor = std::function<bool(const FlatView&)>;
 // list in their defined order. A branch that would expand a conclusion already
 // on the path that brought in the condition is dropped, so rules that conclude
 // one another in a cycle end instead of looping.
-void splaszcz_ids(const FlatteningIndex& index, const std::vector<NameId>& conditions,
-                  const FlatIdVisitor& visit);
+void flatten_ids(const FlatteningIndex& index, const std::vector<NameId>& conditions,
+                 const FlatIdVisitor& visit);
 
 // A flattening result: the askable conditions and the rules used, most recently
 // applied first, with 0 for every condition kept as itself.

@@ -42,7 +42,7 @@ bool show_versions(Dialogs& ui, const FlatteningIndex& index, std::size_t rule,
                    const std::string& title, const std::string& question) {
     const Rule& shown = index.rules()[rule];
     bool go_on = true;
-    splaszcz_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
+    flatten_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
         ui.msg_append(version_text(shown, index, view, " ") + "\n");
         go_on = ui.yes_no(title, version_text(shown, index, view, ". ") + question);
         return go_on;

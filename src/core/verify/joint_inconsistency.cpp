@@ -174,13 +174,13 @@ bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askab
     const FlatteningIndex index(kb.rule, askables);
     VersionTester tester(index, kb.constraint.constraints, findings);
     for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
-        splaszcz_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
+        flatten_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
             tester.test(rule, view);
             return true;
         });
     }
-    findings.sprzecznosc_2 = !findings.sprzecznosc_2_wszystko.empty();
-    return !findings.sprzecznosc_2;
+    findings.joint_inconsistency_found = !findings.sprzecznosc_2_wszystko.empty();
+    return !findings.joint_inconsistency_found;
 }
 
 bool testuj_sprzecznosc_2(AppState& state, Dialogs& ui) {

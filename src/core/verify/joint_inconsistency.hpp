@@ -8,7 +8,7 @@
 namespace orve {
 
 // `wyznacz_sprzecznosc_2`: the detection; adds the conflicts found to `findings`,
-// sets the verdict `sprzecznosc_2` and returns true when none is recorded.
+// sets the verdict `joint_inconsistency_found` and returns true when none is recorded.
 bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
                            Findings& findings);
 

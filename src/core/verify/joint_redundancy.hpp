@@ -8,7 +8,7 @@
 namespace orve {
 
 // `wyznacz_nadmiar_2`: the detection; adds the groups found, their members and
-// the marks to `findings`, sets the verdict `nadmiarowosc_2` and returns true
+// the marks to `findings`, sets the verdict `joint_redundancy_found` and returns true
 // when no group is recorded.
 bool wyznacz_nadmiar_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
                        Findings& findings);

@@ -171,8 +171,8 @@ class Detection {
 bool wyznacz_nadmiar_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
                        Findings& findings) {
     Detection(kb, askables, findings).run(kb.constraint.constraints);
-    findings.nadmiarowosc_2 = !findings.reguly_nadmiarowe_n2.empty();
-    return !findings.nadmiarowosc_2;
+    findings.joint_redundancy_found = !findings.reguly_nadmiarowe_n2.empty();
+    return !findings.joint_redundancy_found;
 }
 
 } // namespace orve
