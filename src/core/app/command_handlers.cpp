@@ -3,7 +3,7 @@
 #include "app/base_operations.hpp"
 #include "chaining/backward_chaining.hpp"
 #include "chaining/forward_chaining.hpp"
-#include "chaining/media_offers.hpp"
+#include "chaining/media_commands.hpp"
 #include "chaining/summary.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
