@@ -4,7 +4,7 @@
 #include "chaining/backward_chaining.hpp"
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_commands.hpp"
-#include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_file.hpp"

@@ -1,5 +1,5 @@
 // The commands that read and delete summary files.
-#include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 
 #include "kb/byte_order_mark.hpp"
 #include "kb/file_access.hpp"
