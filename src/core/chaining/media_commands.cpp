@@ -1,6 +1,7 @@
 // The menu commands that show one advice text or picture, or play one sound, of
 // the loaded media base.
 #include "chaining/media_commands.hpp"
+
 #include "chaining/media_display.hpp"
 #include "chaining/media_paths.hpp"
 #include "kb/media_bases.hpp"
