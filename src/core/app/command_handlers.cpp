@@ -7,7 +7,7 @@
 #include "chaining/summary_files.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/verification_commands.hpp"
 
 #include <filesystem>

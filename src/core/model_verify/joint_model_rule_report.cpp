@@ -3,7 +3,7 @@
 // from the records of the last load.
 #include "model_verify/joint_model_rule.hpp"
 
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "model_verify/model_inconsistency.hpp"
 
 #include "models/model_base_discard.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/verify_text.hpp"
 
 namespace orve {

@@ -1,4 +1,7 @@
 // The save dialogue of the report buffer and the "Report inspection" command.
+#include "report/report_save.hpp"
+
+#include "kb/file_access.hpp"
 #include "report/report_file.hpp"
 #include "report/unreadable_reason.hpp"
 

@@ -2,7 +2,7 @@
 // detection (command "Diagnosing external inconsistencies").
 #include "verify/external_inconsistency.hpp"
 
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "report/report_writer.hpp"
 #include "verify/verify_text.hpp"
 
