@@ -4,10 +4,10 @@
 #include "kb/clause_reader.hpp"
 #include "kb/file_access.hpp"
 #include "kb/file_lookup.hpp"
+#include "kb/unreadable_reason.hpp"
 #include "loading/load_followups.hpp"
 #include "loading/load_texts.hpp"
 #include "loading/media_folders.hpp"
-#include "report/unreadable_reason.hpp"
 #include "verify/structural_checks.hpp"
 
 #include <filesystem>

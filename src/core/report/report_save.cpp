@@ -2,8 +2,8 @@
 #include "report/report_save.hpp"
 
 #include "kb/file_access.hpp"
+#include "kb/unreadable_reason.hpp"
 #include "report/report_file.hpp"
-#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 
