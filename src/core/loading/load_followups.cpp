@@ -15,6 +15,7 @@
 #include "verify/joint_redundancy.hpp"
 #include "verify/numbering.hpp"
 #include "verify/redundancy.hpp"
+#include "verify/single_condition_rules.hpp"
 #include "verify/structural_checks.hpp"
 #include "verify/verify_text.hpp"
 
