@@ -8,6 +8,8 @@
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_save.hpp"
+#include "verify/exclusivity.hpp"
+#include "verify/flattening_commands.hpp"
 #include "verify/verification_commands.hpp"
 
 #include <filesystem>

@@ -3,7 +3,6 @@
 #include "verify/exclusivity.hpp"
 
 #include "verify/flattening.hpp"
-#include "verify/verification_commands.hpp"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,8 @@
 // The two commands that show flattened rules to the user.
+#include "verify/flattening_commands.hpp"
+
 #include "askables/list_helpers.hpp"
 #include "verify/flattening.hpp"
-#include "verify/verification_commands.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>
