@@ -3,7 +3,7 @@
 // in askable conditions.
 #include "verify/flattening.hpp"
 #include "verify/joint_inconsistency.hpp"
-#include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 #include "verify/redundancy.hpp"
 #include "verify_fixture.hpp"
 

@@ -3,7 +3,7 @@
 #include "model_verify/joint_model_rule.hpp"
 #include "model_verify/model_inconsistency.hpp"
 #include "ui/askables_display.hpp"
-#include "verify/external_inconsistency.hpp"
+#include "verify/external_inconsistency_report.hpp"
 
 namespace orve {
 

@@ -1,5 +1,7 @@
 // The diagnostic report of joint rule-constraint inconsistencies (command
 // "Diagnosing joint Rule- and Constraint Base inconsistencies").
+#include "verify/joint_inconsistency_report.hpp"
+
 #include "askables/list_helpers.hpp"
 #include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"

@@ -1,6 +1,7 @@
 // Detection of joint rule-constraint redundancies.
+#include "verify/joint_redundancy_detection.hpp"
+
 #include "verify/flattening.hpp"
-#include "verify/joint_redundancy.hpp"
 
 #include <algorithm>
 #include <set>

@@ -1,4 +1,6 @@
 // The diagnostic report of rule redundancies (command "Diagnosing redundancies").
+#include "verify/redundancy_report.hpp"
+
 #include "askables/list_helpers.hpp"
 #include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
