@@ -2,6 +2,7 @@
 // per step: every rule has 2^(steps-1) ways round the ring, none of which ends
 // in askable conditions.
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/joint_inconsistency.hpp"
 #include "verify/joint_redundancy_detection.hpp"
 #include "verify/redundancy.hpp"

@@ -2,7 +2,9 @@
 #include "verify/flattening_commands.hpp"
 
 #include "askables/list_helpers.hpp"
+#include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>

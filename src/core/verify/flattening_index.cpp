@@ -1,7 +1,9 @@
 // The interned view of the rules and askables, and the small queries on it.
-#include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 
 #include "verify/conclusion_graph.hpp"
+#include "verify/flat_versions.hpp"
+#include "verify/flattening.hpp"
 
 #include <algorithm>
 
