@@ -26,26 +26,6 @@ std::string range_words(std::size_t count) {
 
 } // namespace
 
-void TerminalDialogs::begin_block(const std::string& kind, const std::string& title) {
-    io_.begin_line();
-    io_.write("=== " + kind);
-    if (!title.empty()) {
-        io_.write(": ");
-        io_.write_display(title);
-    }
-    io_.write_line(" ===");
-}
-
-void TerminalDialogs::end_block(const std::string& kind) {
-    io_.begin_line();
-    io_.write_line("=== end of " + kind + " ===");
-}
-
-void TerminalDialogs::print_text(const std::string& text) {
-    io_.write_display(text);
-    io_.begin_line();
-}
-
 void TerminalDialogs::print_choices(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         io_.write("  " + std::to_string(i + 1) + " = ");
@@ -55,8 +35,8 @@ void TerminalDialogs::print_choices(const std::vector<std::string>& lines) {
 }
 
 void TerminalDialogs::print_pick_list(const std::string& kind, const PickList& dialog) {
-    begin_block(kind, dialog.title);
-    print_text(dialog.prompt);
+    io_.begin_block(kind, dialog.title);
+    io_.write_text(dialog.prompt);
     print_choices(dialog.lines);
 }
 
@@ -72,8 +52,8 @@ int TerminalDialogs::ask(const std::string& title, const std::string& text,
     for (const auto& button : buttons) {
         captions.push_back(strip_access_key(button));
     }
-    begin_block("Question", title);
-    print_text(text);
+    io_.begin_block("Question", title);
+    io_.write_text(text);
     print_choices(captions);
     const std::string last = captions.empty() ? std::string() : to_display(captions.back());
     const std::string prompt =
@@ -88,8 +68,8 @@ int TerminalDialogs::ask(const std::string& title, const std::string& text,
 }
 
 bool TerminalDialogs::yes_no(const std::string& title, const std::string& text) {
-    begin_block("Question", title);
-    print_text(text);
+    io_.begin_block("Question", title);
+    io_.write_text(text);
     for (;;) {
         if (const auto yes = parse_yes_no(io_.read_line("[y/n, Enter = Yes]> "))) {
             return *yes;
@@ -99,18 +79,18 @@ bool TerminalDialogs::yes_no(const std::string& title, const std::string& text) 
 }
 
 void TerminalDialogs::note(const std::string& title, const std::string& text) {
-    begin_block("Note", title);
-    print_text(text);
-    end_block("note");
+    io_.begin_block("Note", title);
+    io_.write_text(text);
+    io_.end_block("note");
 }
 
 std::string TerminalDialogs::get_text(const std::string& title, const std::string& prompt,
                                       const std::string& initial) {
-    begin_block("Text input", title);
-    print_text(prompt);
+    io_.begin_block("Text input", title);
+    io_.write_text(prompt);
     if (!initial.empty()) {
         io_.write("Initial text: ");
-        print_text(initial);
+        io_.write_text(initial);
     }
     return io_.read_line("[text, Enter = empty text]> ");
 }
@@ -118,7 +98,7 @@ std::string TerminalDialogs::get_text(const std::string& title, const std::strin
 std::string TerminalDialogs::file_dialog(const std::string& kind, const std::string& mask,
                                          const std::vector<FileFilter>& filters,
                                          const std::string& title) {
-    begin_block(kind, title);
+    io_.begin_block(kind, title);
     if (!filters.empty()) {
         io_.write("Filters:");
         for (const auto& filter : filters) {
@@ -146,7 +126,7 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
     const auto names = list_matching_files(mask);
     for (const auto& name : names) {
         io_.write("  ");
-        print_text(name);
+        io_.write_text(name);
     }
     if (names.empty()) {
         io_.write_line("  (none)");
@@ -173,8 +153,8 @@ std::string TerminalDialogs::save_file(const std::string& mask,
 }
 
 int TerminalDialogs::radio_choice(const RadioChoice& dialog) {
-    begin_block("Choice", dialog.title);
-    print_text(dialog.prompt);
+    io_.begin_block("Choice", dialog.title);
+    io_.write_text(dialog.prompt);
     print_choices({dialog.first, dialog.second});
     const std::string preselected = std::to_string(dialog.preselected);
     for (;;) {
@@ -228,17 +208,17 @@ std::vector<int> TerminalDialogs::pick_facts(const PickList& dialog) {
 
 void TerminalDialogs::message_list(const std::string& heading,
                                    const std::vector<std::string>& lines) {
-    begin_block("Message", "");
-    print_text(heading);
+    io_.begin_block("Message", "");
+    io_.write_text(heading);
     for (const auto& line : lines) {
         io_.write("  ");
-        print_text(line);
+        io_.write_text(line);
     }
-    end_block("message");
+    io_.end_block("message");
 }
 
 std::string TerminalDialogs::argument_value(const std::string& argument) {
-    begin_block("Argument value", "");
+    io_.begin_block("Argument value", "");
     io_.write_line("Determine value of argument:");
     io_.write_display(argument);
     io_.write_line(" =");

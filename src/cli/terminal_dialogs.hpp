@@ -3,9 +3,9 @@
 // line.
 #pragma once
 
-#include "external_programs.hpp"
 #include "report/dialogs.hpp"
 #include "terminal_io.hpp"
+#include "terminal_windows.hpp"
 
 #include <istream>
 #include <ostream>
@@ -34,9 +34,9 @@ class TerminalDialogs : public Dialogs {
     std::string save_file(const std::string& mask, const std::vector<FileFilter>& filters,
                           const std::string& title) override;
 
-    void msg_append(const std::string& text) override;
-    void msg_clear() override;
-    void msg_recreate() override;
+    void msg_append(const std::string& text) override { windows_.msg_append(text); }
+    void msg_clear() override { windows_.msg_clear(); }
+    void msg_recreate() override { windows_.msg_recreate(); }
 
     int radio_choice(const RadioChoice& dialog) override;
     int pick_fact(const PickList& dialog) override;
@@ -45,26 +45,30 @@ class TerminalDialogs : public Dialogs {
     std::string argument_value(const std::string& argument) override;
     std::optional<int> pick_line(const PickList& dialog) override;
 
-    void show_text(const std::string& title, const std::string& text) override;
+    void show_text(const std::string& title, const std::string& text) override {
+        windows_.show_text(title, text);
+    }
     void show_headed_text(const std::string& title, const std::string& heading,
-                          const std::string& text) override;
-    void show_list(const std::string& title, const std::vector<std::string>& lines) override;
-    void show_picture(const std::string& title, const std::string& path) override;
-    void play_sound(const std::string& path) override;
-    void open_document(const std::string& path) override;
+                          const std::string& text) override {
+        windows_.show_headed_text(title, heading, text);
+    }
+    void show_list(const std::string& title, const std::vector<std::string>& lines) override {
+        windows_.show_list(title, lines);
+    }
+    void show_picture(const std::string& title, const std::string& path) override {
+        windows_.show_picture(title, path);
+    }
+    void play_sound(const std::string& path) override { windows_.play_sound(path); }
+    void open_document(const std::string& path) override { windows_.open_document(path); }
     void show_help(const std::string& path) override;
     void edit_text(const std::string& title, const std::string& path, const std::string& text,
                    EditorRequests& requests) override;
-    void set_main_title(const std::string& title) override;
-    void command_state_changed(int id, bool enabled) override;
+    void set_main_title(const std::string& title) override { windows_.set_main_title(title); }
+    void command_state_changed(int id, bool enabled) override {
+        windows_.command_state_changed(id, enabled);
+    }
 
   private:
-    // "=== Kind: title ===" on a line of its own.
-    void begin_block(const std::string& kind, const std::string& title);
-    // "=== end of kind ===".
-    void end_block(const std::string& kind);
-    // Core text with its line breaks, ending at the start of a line.
-    void print_text(const std::string& text);
     // "  1 = line" for every line.
     void print_choices(const std::vector<std::string>& lines);
     // Lists of a pick dialogue: title, prompt and numbered lines.
@@ -76,7 +80,7 @@ class TerminalDialogs : public Dialogs {
     void press_end(const std::string& question);
 
     TerminalIo io_;
-    ExternalPrograms programs_;
+    TerminalWindows windows_{io_};
 };
 
 } // namespace orve::cli

@@ -23,11 +23,11 @@ std::string editor_failure(const EditorCommand& editor, int status, const std::s
 } // namespace
 
 void TerminalDialogs::show_help(const std::string& path) {
-    begin_block("Help", "");
+    io_.begin_block("Help", "");
     io_.write("The user guide of orve is the file\n    ");
     io_.write_display(path);
     io_.write_line("\nRead it with a text viewer, e.g. less, or a Markdown viewer.");
-    end_block("help");
+    io_.end_block("help");
 }
 
 void TerminalDialogs::edit_text(const std::string& title, const std::string& path,
@@ -47,11 +47,11 @@ void TerminalDialogs::edit_text(const std::string& title, const std::string& pat
         return;
     }
     for (;;) {
-        begin_block("Editor", title);
+        io_.begin_block("Editor", title);
         io_.write_display(path);
         io_.write_line("\nis edited as a copy with " + editor->variable + " (" + editor->command +
                        "); the editor's end closes the editor window.");
-        end_block("editor");
+        io_.end_block("editor");
         io_.flush();
         const int status = run_editor(editor->command, copy.path(), io_.interactive());
         if (status != 0) {

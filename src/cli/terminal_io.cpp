@@ -39,6 +39,26 @@ void TerminalIo::begin_line() {
     }
 }
 
+void TerminalIo::begin_block(const std::string& kind, const std::string& title) {
+    begin_line();
+    write("=== " + kind);
+    if (!title.empty()) {
+        write(": ");
+        write_display(title);
+    }
+    write_line(" ===");
+}
+
+void TerminalIo::end_block(const std::string& kind) {
+    begin_line();
+    write_line("=== end of " + kind + " ===");
+}
+
+void TerminalIo::write_text(const std::string& text) {
+    write_display(text);
+    begin_line();
+}
+
 std::string TerminalIo::read_line(std::string_view prompt) {
     begin_line();
     write(prompt);

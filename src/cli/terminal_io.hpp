@@ -26,6 +26,12 @@ class TerminalIo {
     void write_line(std::string_view text);
     // Starts a new line unless the output already stands at the start of one.
     void begin_line();
+    // "=== Kind: title ===" on a line of its own; no title part when it is empty.
+    void begin_block(const std::string& kind, const std::string& title);
+    // "=== end of kind ===" on a line of its own.
+    void end_block(const std::string& kind);
+    // Text of the core with its line breaks, ending at the start of a line.
+    void write_text(const std::string& text);
     // Prints the prompt and reads one line without its line end. The end of the
     // input ends the program: throws ProgramClosed.
     std::string read_line(std::string_view prompt);

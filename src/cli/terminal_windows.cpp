@@ -1,51 +1,50 @@
-// The window operations of the terminal's Dialogs: the message window, the
-// inspection windows, media and the main window's title.
+#include "terminal_windows.hpp"
+
 #include "bmp_info.hpp"
-#include "terminal_dialogs.hpp"
 
 #include <filesystem>
 
 namespace orve::cli {
 
-void TerminalDialogs::msg_append(const std::string& text) {
+void TerminalWindows::msg_append(const std::string& text) {
     io_.write_display(text);
 }
 
-void TerminalDialogs::msg_clear() {
+void TerminalWindows::msg_clear() {
     io_.begin_line();
     io_.write_line("----- message window cleared -----");
 }
 
-void TerminalDialogs::msg_recreate() {
+void TerminalWindows::msg_recreate() {
     io_.begin_line();
     io_.write_line("----- message window re-created -----");
 }
 
-void TerminalDialogs::show_text(const std::string& title, const std::string& text) {
-    begin_block("Text", title);
-    print_text(text);
-    end_block("text");
+void TerminalWindows::show_text(const std::string& title, const std::string& text) {
+    io_.begin_block("Text", title);
+    io_.write_text(text);
+    io_.end_block("text");
 }
 
 // The advice and abstract dialogues: the heading line, then the whole text.
-void TerminalDialogs::show_headed_text(const std::string& title, const std::string& heading,
+void TerminalWindows::show_headed_text(const std::string& title, const std::string& heading,
                                        const std::string& text) {
-    begin_block("Dialogue", title);
-    print_text(heading);
-    print_text(text);
-    end_block("dialogue");
+    io_.begin_block("Dialogue", title);
+    io_.write_text(heading);
+    io_.write_text(text);
+    io_.end_block("dialogue");
 }
 
-void TerminalDialogs::show_list(const std::string& title, const std::vector<std::string>& lines) {
-    begin_block("List", title);
+void TerminalWindows::show_list(const std::string& title, const std::vector<std::string>& lines) {
+    io_.begin_block("List", title);
     for (const auto& line : lines) {
-        print_text(line);
+        io_.write_text(line);
     }
-    end_block("list");
+    io_.end_block("list");
 }
 
-void TerminalDialogs::show_picture(const std::string& title, const std::string& path) {
-    begin_block("Picture", title);
+void TerminalWindows::show_picture(const std::string& title, const std::string& path) {
+    io_.begin_block("Picture", title);
     io_.write_display(path);
     if (const auto size = read_bmp_size(path)) {
         io_.write_line(": " + std::to_string(size->width) + " x " + std::to_string(size->height) +
@@ -53,10 +52,10 @@ void TerminalDialogs::show_picture(const std::string& title, const std::string& 
     } else {
         io_.write_line(": cannot be shown (not a readable .bmp file)");
     }
-    end_block("picture");
+    io_.end_block("picture");
 }
 
-void TerminalDialogs::play_sound(const std::string& path) {
+void TerminalWindows::play_sound(const std::string& path) {
     io_.begin_line();
     io_.write("=== Sound: ");
     io_.write_display(path);
@@ -70,20 +69,20 @@ void TerminalDialogs::play_sound(const std::string& path) {
     }
 }
 
-void TerminalDialogs::open_document(const std::string& path) {
+void TerminalWindows::open_document(const std::string& path) {
     io_.begin_line();
     io_.write("=== Document: ");
     io_.write_display(path);
     io_.write_line(programs_.open_document(path) ? " (opened with xdg-open) ===" : " ===");
 }
 
-void TerminalDialogs::set_main_title(const std::string& title) {
+void TerminalWindows::set_main_title(const std::string& title) {
     io_.begin_line();
     io_.write("[title] ");
     io_.write_display(title);
     io_.write("\n");
 }
 
-void TerminalDialogs::command_state_changed(int, bool) {}
+void TerminalWindows::command_state_changed(int, bool) {}
 
 } // namespace orve::cli

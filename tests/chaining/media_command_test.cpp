@@ -1,5 +1,5 @@
 // The menu commands that show one advice text or picture, or play one sound.
-#include "chaining/media_offers.hpp"
+#include "chaining/media_commands.hpp"
 #include "media_fixture.hpp"
 
 namespace orve::test {

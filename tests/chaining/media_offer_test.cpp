@@ -1,6 +1,7 @@
 // The explanation of a fired rule and the advice, picture and sound offers that
 // follow it.
 #include "chaining/media_offers.hpp"
+#include "chaining/rule_explanation.hpp"
 #include "media_fixture.hpp"
 
 #include <sys/stat.h>

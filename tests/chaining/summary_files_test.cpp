@@ -1,5 +1,5 @@
 // The commands that read and delete summary files.
-#include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
 

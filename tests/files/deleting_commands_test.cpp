@@ -1,5 +1,5 @@
 // The commands that delete a picked report, abstract, askables or summary file.
-#include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 #include "files/abstract_files.hpp"
 #include "files/askables_file_commands.hpp"
 #include "files/report_files.hpp"

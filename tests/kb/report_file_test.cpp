@@ -1,3 +1,4 @@
+#include "kb/file_access.hpp"
 #include "report/report_file.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-#include "model_verify/identical_results.hpp"
+#include "model_verify/identical_results_constrained.hpp"
+#include "model_verify/identical_results_free.hpp"
 #include "support/scripted_dialogs.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "model_verify/joint_model_rule.hpp"
+#include "model_verify/joint_model_rule_report.hpp"
 
 #include "model_fixture.hpp"
 #include "model_verify/joint_model_rule_search.hpp"

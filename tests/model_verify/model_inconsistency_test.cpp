@@ -1,4 +1,5 @@
 #include "model_verify/model_inconsistency.hpp"
+#include "model_verify/model_inconsistency_report.hpp"
 
 #include "model_fixture.hpp"
 #include "model_verify/model_inconsistency_analysis.hpp"

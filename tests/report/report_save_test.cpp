@@ -1,4 +1,4 @@
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
 

@@ -1,5 +1,5 @@
 #include "support/scripted_dialogs.hpp"
-#include "verify/verification_commands.hpp"
+#include "verify/exclusivity.hpp"
 #include "verify_fixture.hpp"
 
 #include <gtest/gtest.h>

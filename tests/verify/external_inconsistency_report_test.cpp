@@ -1,4 +1,5 @@
 #include "verify/external_inconsistency.hpp"
+#include "verify/external_inconsistency_report.hpp"
 
 #include "report/report_file.hpp"
 #include "support/scripted_dialogs.hpp"

@@ -1,4 +1,4 @@
-#include "verify/verification_commands.hpp"
+#include "verify/flattening_commands.hpp"
 
 #include "support/scripted_dialogs.hpp"
 #include "verify_fixture.hpp"

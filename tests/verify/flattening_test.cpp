@@ -1,4 +1,6 @@
+#include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 
 #include "askables/list_helpers.hpp"
 #include "verify/verify_text.hpp"

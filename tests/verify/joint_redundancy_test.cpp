@@ -1,4 +1,5 @@
 #include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 
 #include "report/report_file.hpp"
 #include "support/scripted_dialogs.hpp"

@@ -2,8 +2,9 @@
 // per step: every rule has 2^(steps-1) ways round the ring, none of which ends
 // in askable conditions.
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/joint_inconsistency.hpp"
-#include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 #include "verify/redundancy.hpp"
 #include "verify_fixture.hpp"
 

@@ -1,3 +1,4 @@
+#include "verify/single_condition_rules.hpp"
 #include "verify/structural_checks.hpp"
 
 #include "support/scripted_dialogs.hpp"

@@ -1,9 +1,9 @@
 #include "app/base_operations.hpp"
 
-#include "model_verify/joint_model_rule.hpp"
-#include "model_verify/model_inconsistency.hpp"
+#include "model_verify/joint_model_rule_report.hpp"
+#include "model_verify/model_inconsistency_report.hpp"
 #include "ui/askables_display.hpp"
-#include "verify/external_inconsistency.hpp"
+#include "verify/external_inconsistency_report.hpp"
 
 namespace orve {
 

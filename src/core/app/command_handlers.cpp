@@ -3,8 +3,10 @@
 #include "app/base_operations.hpp"
 #include "chaining/backward_chaining.hpp"
 #include "chaining/forward_chaining.hpp"
+#include "chaining/media_commands.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 #include "files/abstract_files.hpp"
 #include "files/askables_file_commands.hpp"
 #include "files/managed_files.hpp"
@@ -13,7 +15,9 @@
 #include "files/user_guide.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
+#include "verify/exclusivity.hpp"
+#include "verify/flattening_commands.hpp"
 #include "verify/verification_commands.hpp"
 
 #include <map>

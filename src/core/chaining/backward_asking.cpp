@@ -3,7 +3,7 @@
 #include "chaining/asking.hpp"
 #include "chaining/backward_models.hpp"
 #include "chaining/condition_tests.hpp"
-#include "chaining/media_offers.hpp"
+#include "chaining/rule_explanation.hpp"
 #include "report/number_format.hpp"
 
 #include <algorithm>

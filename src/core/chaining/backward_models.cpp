@@ -6,6 +6,7 @@
 #include "chaining/declared_data.hpp"
 #include "chaining/model_context.hpp"
 #include "chaining/model_explanation.hpp"
+#include "chaining/model_explanation_relational.hpp"
 #include "models/model_evaluation.hpp"
 #include "models/model_operations.hpp"
 

@@ -5,7 +5,7 @@
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
 #include "report/number_format.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 
 #include <algorithm>
 #include <cctype>

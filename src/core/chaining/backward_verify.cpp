@@ -4,7 +4,7 @@
 #include "chaining/backward_models.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/declared_data.hpp"
-#include "chaining/media_offers.hpp"
+#include "chaining/rule_explanation.hpp"
 #include "state/condition_names.hpp"
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include "chaining/media_offers.hpp"
 #include "chaining/model_alternatives.hpp"
 #include "chaining/rule_agenda.hpp"
+#include "chaining/rule_explanation.hpp"
 #include "state/condition_names.hpp"
 
 #include <array>

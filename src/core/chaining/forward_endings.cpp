@@ -5,7 +5,7 @@
 #include "chaining/media_offers.hpp"
 #include "chaining/summary.hpp"
 #include "kb/file_lookup.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 
 namespace orve {
 

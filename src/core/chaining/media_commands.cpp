@@ -1,8 +1,10 @@
 // The menu commands that show one advice text or picture, or play one sound, of
 // the loaded media base.
+#include "chaining/media_commands.hpp"
+
 #include "chaining/media_display.hpp"
-#include "chaining/media_offers.hpp"
 #include "chaining/media_paths.hpp"
+#include "kb/media_bases.hpp"
 
 namespace orve {
 
@@ -45,7 +47,7 @@ const CommandTexts kSound{BaseKind::Sound,
                           " cannot be played: it is missing or not a .wav sound."};
 
 bool inspect_media(AppState& state, Dialogs& ui, const CommandTexts& texts) {
-    const MediaBase& base = media_base_of(state.kb, texts.kind);
+    const MediaBase& base = media_base(state.kb, texts.kind);
     if (!base.name) {
         ui.note("Attention!", texts.no_base);
         return true;

@@ -5,7 +5,7 @@
 #include "chaining/media_checks.hpp"
 #include "chaining/media_display.hpp"
 #include "chaining/media_paths.hpp"
-#include "kb/file_lookup.hpp"
+#include "kb/media_bases.hpp"
 #include "models/model_operations.hpp"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ const MediaClause* clause_numbered(const MediaBase& base, int number) {
 void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& question, int number,
            const std::string& conclusion) {
     // The clause first: most rules have none, and the media bases are short.
-    const MediaClause* clause = clause_numbered(media_base_of(state.kb, kind), number);
+    const MediaClause* clause = clause_numbered(media_base(state.kb, kind), number);
     if (clause == nullptr || (!has_rule(state.kb.rule, number, conclusion) &&
                               !has_relational_model(state.kb.model, number, conclusion))) {
         return;
@@ -79,7 +79,7 @@ void przesluchaj_melodie(AppState& state, Dialogs& ui, int number, const std::st
 
 void no_conclusion_advice(AppState&, Dialogs& ui) {
     // One file meant under two spellings ("NIC.hlp", "nic.hlp"): found ignoring case.
-    const auto path = find_path_ignoring_case(platform_path("..\\ADVICES\\NIC.hlp"));
+    const auto path = find_path_ignoring_case(media_root(BaseKind::Advice) / "NIC.hlp");
     if (!path) {
         return;
     }

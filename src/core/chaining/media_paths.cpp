@@ -1,6 +1,7 @@
 #include "chaining/media_paths.hpp"
 
 #include "kb/file_lookup.hpp"
+#include "kb/media_bases.hpp"
 #include "verify/structural_checks.hpp"
 
 #include <system_error>
@@ -34,17 +35,6 @@ std::optional<fs::path> find_folder_ignoring_case(const fs::path& folder, const 
     return found;
 }
 
-const char* folder_prefix(BaseKind kind) {
-    switch (kind) {
-    case BaseKind::Advice:
-        return "..\\ADVICES\\";
-    case BaseKind::Graphics:
-        return "..\\GRAPHICS\\";
-    default:
-        return "..\\SOUNDS\\";
-    }
-}
-
 // The knowledge-base name used in media paths.
 std::string media_kb_name(const AppState& state, const MediaBase& own) {
     if (!state.wyroznik.empty()) {
@@ -57,13 +47,6 @@ std::string media_kb_name(const AppState& state, const MediaBase& own) {
 }
 
 } // namespace
-
-MediaBase& media_base_of(KnowledgeBaseSet& kb, BaseKind kind) {
-    if (kind == BaseKind::Advice) {
-        return kb.advice;
-    }
-    return kind == BaseKind::Graphics ? kb.graphics : kb.sound;
-}
 
 std::optional<fs::path> find_path_ignoring_case(const fs::path& path) {
     std::error_code error;
@@ -92,8 +75,8 @@ std::optional<fs::path> find_path_ignoring_case(const fs::path& path) {
 }
 
 std::string form_media_folder(AppState& state, BaseKind kind) {
-    MediaBase& base = media_base_of(state.kb, kind);
-    base.folder = (platform_path(folder_prefix(kind)) / media_kb_name(state, base)).string();
+    MediaBase& base = media_base(state.kb, kind);
+    base.folder = (media_root(kind) / media_kb_name(state, base)).string();
     return base.folder;
 }
 

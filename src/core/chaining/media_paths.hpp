@@ -10,9 +10,6 @@
 
 namespace orve {
 
-// The table group of an Advice, Graphics or Sound Base.
-MediaBase& media_base_of(KnowledgeBaseSet& kb, BaseKind kind);
-
 // The path itself when a file exists there; otherwise the path whose folders
 // and file name each match the given ones ignoring case (one candidate each).
 std::optional<std::filesystem::path> find_path_ignoring_case(const std::filesystem::path& path);

@@ -4,7 +4,7 @@
 #include "chaining/declared_data.hpp"
 #include "chaining/media_offers.hpp"
 #include "chaining/model_context.hpp"
-#include "chaining/model_explanation.hpp"
+#include "chaining/model_explanation_relational.hpp"
 
 #include <algorithm>
 #include <functional>

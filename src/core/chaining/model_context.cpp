@@ -4,6 +4,7 @@
 #include "chaining/condition_tests.hpp"
 #include "chaining/declared_data.hpp"
 #include "chaining/model_explanation.hpp"
+#include "chaining/model_explanation_relational.hpp"
 #include "models/erroneous_data.hpp"
 
 #include <utility>

@@ -1,6 +1,6 @@
-// Explanations of applied models: a fixed statement of the model and of what
-// followed from it, written to the message window and the report and shown in
-// the "Message" dialogue.
+// Explanations of the applied arithmetical models: a fixed statement of the
+// model and of what followed from it, written to the message window and the
+// report and shown in the "Message" dialogue.
 #pragma once
 
 #include "report/dialogs.hpp"
@@ -21,14 +21,5 @@ bool wyjasnienie_model_matematyczny_liniowy(AppState& state, Dialogs& ui, int nu
                                             const std::string& result, double value);
 bool wyjasnienie_model_matematyczny_wielomianowy(AppState& state, Dialogs& ui, int number,
                                                  const std::string& result, double value);
-
-// Relational models, found by number and conclusion, with the values of their
-// arguments. After the explanation comes the rating question when a rating
-// argument for the conclusion exists; false only when the rating fails.
-bool wyjasnienie_model_relacyjny(AppState& state, Dialogs& ui, int number,
-                                 const std::string& conclusion, double first, double second);
-bool wyjasnienie_model_relacyjny_r(AppState& state, Dialogs& ui, int number,
-                                   const std::string& conclusion, double lower, double value,
-                                   double upper);
 
 } // namespace orve

@@ -1,7 +1,8 @@
 // Explanations of the relational models, with the rating of their conclusion.
+#include "chaining/model_explanation_relational.hpp"
+
 #include "chaining/explanation_lines.hpp"
 #include "chaining/model_context.hpp"
-#include "chaining/model_explanation.hpp"
 #include "models/erroneous_data.hpp"
 #include "models/explanation_checks.hpp"
 #include "models/model_operations.hpp"

@@ -1,5 +1,5 @@
 // The explanation written and shown every time a rule fires.
-#include "chaining/media_offers.hpp"
+#include "chaining/rule_explanation.hpp"
 
 #include "report/number_format.hpp"
 

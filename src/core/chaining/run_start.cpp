@@ -3,7 +3,7 @@
 #include "chaining/abstracts.hpp"
 #include "chaining/condition_tests.hpp"
 #include "chaining/summary.hpp"
-#include "model_verify/identical_results.hpp"
+#include "model_verify/identical_results_free.hpp"
 #include "report/detail_level.hpp"
 #include "state/condition_names.hpp"
 #include "verify/verify_text.hpp"

@@ -2,7 +2,7 @@
 #include "chaining/summary.hpp"
 
 #include "chaining/summary_text.hpp"
-#include "report/report_file.hpp"
+#include "kb/file_access.hpp"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-// Summary labels and summary files of chaining runs.
+// The label dialogue at the start of a run and the summary dialogue at its end.
 #pragma once
 
 #include "report/dialogs.hpp"
@@ -10,9 +10,5 @@ namespace orve {
 void generuj_etykiety(AppState& state, Dialogs& ui);
 // `podsumowanie`: offers to save the summary of a run that ended normally.
 void podsumowanie(AppState& state, Dialogs& ui);
-
-// Commands 10147 "Summary reading" and 10148 "Summary deleting".
-bool summary_reading(AppState& state, Dialogs& ui);
-bool summary_deleting(AppState& state, Dialogs& ui);
 
 } // namespace orve

@@ -1,10 +1,10 @@
 // The commands that read and delete summary files.
-#include "chaining/summary.hpp"
+#include "chaining/summary_files.hpp"
 
 #include "kb/byte_order_mark.hpp"
 #include "kb/file_access.hpp"
 #include "kb/file_removal.hpp"
-#include "report/unreadable_reason.hpp"
+#include "kb/unreadable_reason.hpp"
 
 #include <filesystem>
 

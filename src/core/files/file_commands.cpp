@@ -2,7 +2,7 @@
 
 #include "chaining/media_checks.hpp"
 #include "kb/file_removal.hpp"
-#include "report/unreadable_reason.hpp"
+#include "kb/unreadable_reason.hpp"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 
 #include "kb/byte_order_mark.hpp"
 #include "kb/file_access.hpp"
-#include "report/unreadable_reason.hpp"
+#include "kb/unreadable_reason.hpp"
 
 #include <array>
 #include <filesystem>

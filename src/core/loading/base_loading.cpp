@@ -2,12 +2,12 @@
 
 #include "kb/base_schemas.hpp"
 #include "kb/clause_reader.hpp"
+#include "kb/file_access.hpp"
 #include "kb/file_lookup.hpp"
+#include "kb/unreadable_reason.hpp"
 #include "loading/load_followups.hpp"
 #include "loading/load_texts.hpp"
 #include "loading/media_folders.hpp"
-#include "report/report_file.hpp"
-#include "report/unreadable_reason.hpp"
 #include "verify/structural_checks.hpp"
 
 #include <filesystem>

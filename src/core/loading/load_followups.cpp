@@ -2,7 +2,8 @@
 
 #include "askables/askable_lists.hpp"
 #include "kb/file_lookup.hpp"
-#include "model_verify/identical_results.hpp"
+#include "model_verify/identical_results_constrained.hpp"
+#include "model_verify/identical_results_free.hpp"
 #include "model_verify/joint_model_rule.hpp"
 #include "model_verify/model_inconsistency.hpp"
 #include "models/known_arguments.hpp"
@@ -15,6 +16,7 @@
 #include "verify/joint_redundancy.hpp"
 #include "verify/numbering.hpp"
 #include "verify/redundancy.hpp"
+#include "verify/single_condition_rules.hpp"
 #include "verify/structural_checks.hpp"
 #include "verify/verify_text.hpp"
 

@@ -1,13 +1,13 @@
 #include "loading/media_folders.hpp"
 
 #include "kb/file_lookup.hpp"
+#include "kb/media_bases.hpp"
 
 namespace orve {
 
 namespace {
 
 struct MediaTexts {
-    const char* prefix;
     const char* extension;
     const char* first_line;  // "No ... for"
     const char* therefore;   // "Therefore the ... can not be loaded."
@@ -15,15 +15,13 @@ struct MediaTexts {
 };
 
 const MediaTexts* media_texts(BaseKind kind) {
-    static const MediaTexts advice{"..\\ADVICES\\", ".HLP",
-                                   "No subdirectory with advice Text Files for",
+    static const MediaTexts advice{".HLP", "No subdirectory with advice Text Files for",
                                    "Therefore the advice base can not be loaded.",
                                    "Therefore the advice base can not be loaded."};
-    static const MediaTexts graphics{"..\\GRAPHICS\\", ".BMP",
-                                     "No directory with Graphics Files for",
+    static const MediaTexts graphics{".BMP", "No directory with Graphics Files for",
                                      "Therefore the Graphics Base can not be loaded.",
                                      "herefore the Graphics Base can not be loaded."};
-    static const MediaTexts sound{"..\\SOUNDS\\", ".WAV", "No directory with Sound Files for",
+    static const MediaTexts sound{".WAV", "No directory with Sound Files for",
                                   "Therefore the Sound Base can not be loaded.",
                                   "herefore the Sound Base can not be loaded."};
     switch (kind) {
@@ -38,13 +36,6 @@ const MediaTexts* media_texts(BaseKind kind) {
     }
 }
 
-MediaBase& media_base(KnowledgeBaseSet& kb, BaseKind kind) {
-    if (kind == BaseKind::Advice) {
-        return kb.advice;
-    }
-    return kind == BaseKind::Graphics ? kb.graphics : kb.sound;
-}
-
 } // namespace
 
 std::string media_folder(const AppState& state, BaseKind kind) {
@@ -52,7 +43,7 @@ std::string media_folder(const AppState& state, BaseKind kind) {
     if (texts == nullptr) {
         return {};
     }
-    return (platform_path(texts->prefix) / state.wyroznik).string();
+    return (media_root(kind) / state.wyroznik).string();
 }
 
 bool check_media_folder(AppState& state, Dialogs& ui, BaseKind kind) {

@@ -1,7 +1,8 @@
 // Models with identical results when a Constraint Base is loaded: a set of
 // go-ahead conditions is exclusive when one constraint holds them all, or when
 // the rules concluding them have mutually exclusive conclusions.
-#include "model_verify/identical_results.hpp"
+#include "model_verify/identical_results_constrained.hpp"
+
 #include "model_verify/identical_results_examine.hpp"
 #include "model_verify/identical_results_kinds.hpp"
 #include "models/model_lists.hpp"

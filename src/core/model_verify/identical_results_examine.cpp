@@ -3,6 +3,7 @@
 #include "askables/list_helpers.hpp"
 #include "models/model_base_discard.hpp"
 #include "verify/exclusivity.hpp"
+#include "verify/flattening.hpp"
 
 #include <algorithm>
 #include <optional>

@@ -4,7 +4,7 @@
 
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
-#include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 
 namespace orve {
 

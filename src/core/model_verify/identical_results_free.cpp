@@ -1,8 +1,9 @@
 // Models with identical results when no Constraint Base is loaded: only the
 // Model Base's own `exclusive_models` lists can make their go-ahead conditions
 // exclusive.
+#include "model_verify/identical_results_free.hpp"
+
 #include "askables/list_helpers.hpp"
-#include "model_verify/identical_results.hpp"
 #include "model_verify/identical_results_kinds.hpp"
 
 #include <algorithm>

@@ -14,8 +14,4 @@ namespace orve {
 // inconsistencies" and returns false.
 bool informuj_sprzecznosc_mr(AppState& state, Dialogs& ui);
 
-// `pisz_sprzecznosc_mr`: the diagnostic report of command 10088, from the
-// records of the last load. True when it completed.
-bool pisz_sprzecznosc_mr(AppState& state, Dialogs& ui);
-
 } // namespace orve

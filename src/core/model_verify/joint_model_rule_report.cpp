@@ -1,9 +1,9 @@
 // The diagnostic report of joint Model Base and Rule Base inconsistencies
 // (command "Diagnosing joint Model- and Rule Base inconsistencies"), written
 // from the records of the last load.
-#include "model_verify/joint_model_rule.hpp"
+#include "model_verify/joint_model_rule_report.hpp"
 
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>

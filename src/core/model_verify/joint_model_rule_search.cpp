@@ -3,6 +3,7 @@
 #include "askables/list_helpers.hpp"
 #include "models/model_operations.hpp"
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 
 #include <algorithm>
 #include <iterator>

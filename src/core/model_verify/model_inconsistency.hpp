@@ -14,8 +14,4 @@ namespace orve {
 // forgets the Model Base name and returns false.
 bool informuj_sprzecznosc_mz(AppState& state, Dialogs& ui);
 
-// `pisz_sprzecznosc_mz`: the diagnostic report of command 10087, from the
-// findings of the last load. True when it completed.
-bool pisz_sprzecznosc_mz(AppState& state, Dialogs& ui);
-
 } // namespace orve

@@ -1,9 +1,9 @@
 // The diagnostic report of Model Base inconsistencies (command "Diagnosing
 // Model Base inconsistencies"), written from the findings of the last load.
-#include "model_verify/model_inconsistency.hpp"
+#include "model_verify/model_inconsistency_report.hpp"
 
 #include "models/model_base_discard.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/verify_text.hpp"
 
 namespace orve {

@@ -1,6 +1,9 @@
 // The save dialogue of the report buffer and the "Report inspection" command.
+#include "report/report_save.hpp"
+
+#include "kb/file_access.hpp"
+#include "kb/unreadable_reason.hpp"
 #include "report/report_file.hpp"
-#include "report/unreadable_reason.hpp"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "ui/base_editor.hpp"
 
 #include "kb/file_access.hpp"
-#include "report/unreadable_reason.hpp"
+#include "kb/unreadable_reason.hpp"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 #include "verify/exclusivity.hpp"
 
 #include "verify/flattening.hpp"
-#include "verify/verification_commands.hpp"
+#include "verify/flattening_index.hpp"
 
 #include <algorithm>
 #include <optional>

@@ -1,8 +1,10 @@
-// The core of the conclusion exclusivity analysis, shared by the analysis
-// commands and by the load-time test of models with identical results.
+// The conclusion exclusivity analysis: its core, shared with the load-time test
+// of models with identical results, and its menu commands.
 #pragma once
 
 #include "kb/knowledge_base.hpp"
+#include "report/dialogs.hpp"
+#include "state/app_state.hpp"
 
 #include <optional>
 #include <string>
@@ -29,5 +31,9 @@ inline constexpr int kNonExclusive = 3;
 // when some count failed the test of `kind`.
 std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
                                         const std::vector<ExclusivityRule>& rules, int kind);
+
+// `analiza_bazy_wiedzy`: the menu commands of the analysis, test kind 1 "to
+// one" (10137), 2 "to none" (10138), 3 non-exclusion (10139).
+bool analiza_bazy_wiedzy(AppState& state, Dialogs& ui, int test_kind);
 
 } // namespace orve

@@ -27,7 +27,4 @@ bool testuj_sprzecznosc_1z(AppState& state, Dialogs& ui);
 // informs the user and enables 10071. False for an inconsistent base.
 bool informuj_sprzecznosc_1z(AppState& state, Dialogs& ui);
 
-// `pisz_sprzecznosc_1z`: the diagnostic report of command 10071.
-void pisz_sprzecznosc_1z(AppState& state, Dialogs& ui);
-
 } // namespace orve

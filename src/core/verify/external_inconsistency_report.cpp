@@ -1,9 +1,10 @@
 // The diagnostic report of the external inconsistencies found by the last
 // detection (command "Diagnosing external inconsistencies").
-#include "verify/external_inconsistency.hpp"
+#include "verify/external_inconsistency_report.hpp"
 
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "report/report_writer.hpp"
+#include "verify/external_inconsistency.hpp"
 #include "verify/verify_text.hpp"
 
 #include <cstdint>

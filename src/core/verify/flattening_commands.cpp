@@ -1,7 +1,10 @@
 // The two commands that show flattened rules to the user.
+#include "verify/flattening_commands.hpp"
+
 #include "askables/list_helpers.hpp"
+#include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
-#include "verify/verification_commands.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The interned view of the rules and askables, and the small queries on it.
-#include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 
 #include "verify/conclusion_graph.hpp"
 
@@ -145,30 +145,6 @@ bool ma_warunki_niedopyt(const FlatteningIndex& index, const Names& list, bool n
         return !index.askable(index.id_of(name));
     });
     return some_not_askable == non_askable_wanted;
-}
-
-Numbers applied_without_zeros(const std::vector<int>& applied) {
-    Numbers shown;
-    std::copy_if(applied.begin(), applied.end(), std::back_inserter(shown),
-                 [](int number) { return number != 0; });
-    return shown;
-}
-
-Numbers rules_used_for_display(const Numbers& rules_used) {
-    Numbers applied(rules_used.rbegin(), rules_used.rend());
-    return applied_without_zeros(applied);
-}
-
-const std::vector<FlatVersion>& FlatVersionCache::versions(std::size_t rule) {
-    if (done_[rule] == 0) {
-        auto& found = versions_[rule];
-        flatten_ids(index_, index_.rule_conditions(rule), [&found](const FlatView& view) {
-            found.push_back({view.conditions, applied_without_zeros(view.applied)});
-            return true;
-        });
-        done_[rule] = 1;
-    }
-    return versions_[rule];
 }
 
 } // namespace orve

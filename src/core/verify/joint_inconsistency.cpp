@@ -3,7 +3,9 @@
 #include "verify/joint_inconsistency.hpp"
 
 #include "verify/external_inconsistency.hpp"
+#include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/verify_text.hpp"
 
 #include <map>

@@ -21,7 +21,4 @@ bool testuj_sprzecznosc_2(AppState& state, Dialogs& ui);
 // for an externally inconsistent Rule Base.
 bool informuj_sprzecznosc_2(AppState& state, Dialogs& ui);
 
-// `pisz_sprzecznosc_2`: the diagnostic report; empties the conflict records.
-void pisz_sprzecznosc_2(AppState& state, Dialogs& ui);
-
 } // namespace orve

@@ -1,7 +1,9 @@
 // The diagnostic report of joint rule-constraint inconsistencies (command
 // "Diagnosing joint Rule- and Constraint Base inconsistencies").
+#include "verify/joint_inconsistency_report.hpp"
+
 #include "askables/list_helpers.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
 #include "verify/joint_inconsistency.hpp"
 #include "verify/verify_text.hpp"

@@ -1,6 +1,7 @@
 // The offer of the joint rule-constraint redundancy test after loading a
 // Constraint Base, and its information step.
 #include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 
 #include "verify/external_inconsistency.hpp"
 #include "verify/verify_text.hpp"

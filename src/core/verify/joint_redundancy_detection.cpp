@@ -1,6 +1,8 @@
 // Detection of joint rule-constraint redundancies.
-#include "verify/flattening.hpp"
-#include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
+
+#include "verify/flat_versions.hpp"
+#include "verify/flattening_index.hpp"
 
 #include <algorithm>
 #include <set>

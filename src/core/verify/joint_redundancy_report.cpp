@@ -1,9 +1,11 @@
 // The diagnostic report of joint rule-constraint redundancies (command
 // "Diagnosing joint Rule- and Constraint Base redundancies").
+#include "verify/joint_redundancy_report.hpp"
+
 #include "askables/list_helpers.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
-#include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>

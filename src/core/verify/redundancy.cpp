@@ -2,7 +2,8 @@
 #include "verify/redundancy.hpp"
 
 #include "verify/external_inconsistency.hpp"
-#include "verify/flattening.hpp"
+#include "verify/flat_versions.hpp"
+#include "verify/flattening_index.hpp"
 #include "verify/verify_text.hpp"
 
 #include <set>

@@ -19,8 +19,4 @@ void testuj_nadmiar_1(AppState& state, Dialogs& ui);
 // externally inconsistent base.
 bool informuj_nadmiar(AppState& state, Dialogs& ui);
 
-// `pisz_nadmiar`: the diagnostic report; writes each recorded pair once and
-// consumes the pair records.
-void pisz_nadmiar(AppState& state, Dialogs& ui);
-
 } // namespace orve

@@ -1,6 +1,8 @@
 // The diagnostic report of rule redundancies (command "Diagnosing redundancies").
+#include "verify/redundancy_report.hpp"
+
 #include "askables/list_helpers.hpp"
-#include "report/report_file.hpp"
+#include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
 #include "verify/redundancy.hpp"
 #include "verify/verify_text.hpp"

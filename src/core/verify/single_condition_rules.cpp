@@ -1,6 +1,6 @@
 // Rules with a single condition: recorded after a Rule Base is loaded and
 // offered for listing, since such a rule often only renames its condition.
-#include "verify/structural_checks.hpp"
+#include "verify/single_condition_rules.hpp"
 
 #include "verify/verify_text.hpp"
 

@@ -1,5 +1,5 @@
 // Quick structural checks run at loading: base correspondence, constraint length
-// and askability, rules with a single condition.
+// and askability.
 #pragma once
 
 #include "report/dialogs.hpp"
@@ -25,9 +25,5 @@ bool wykrywanie_ograniczen_pojedynczych(AppState& state, Dialogs& ui);
 // `kontrola_dopytywalnosci_ograniczen`: true when every constraint condition is
 // admissible; otherwise reports the first and discards the Constraint Base.
 bool kontrola_dopytywalnosci_ograniczen(AppState& state, Dialogs& ui);
-
-// `wykrywanie_warunkow_pojedynczych`: records and offers to show the rules with a
-// single condition. Never rejects the base.
-void wykrywanie_warunkow_pojedynczych(AppState& state, Dialogs& ui);
 
 } // namespace orve

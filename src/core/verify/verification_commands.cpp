@@ -1,9 +1,9 @@
 // The diagnosing commands of the redundancy and joint rule-constraint tests.
 #include "verify/verification_commands.hpp"
 
-#include "verify/joint_inconsistency.hpp"
-#include "verify/joint_redundancy.hpp"
-#include "verify/redundancy.hpp"
+#include "verify/joint_inconsistency_report.hpp"
+#include "verify/joint_redundancy_report.hpp"
+#include "verify/redundancy_report.hpp"
 
 namespace orve {
 

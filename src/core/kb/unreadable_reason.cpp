@@ -1,4 +1,4 @@
-#include "report/unreadable_reason.hpp"
+#include "kb/unreadable_reason.hpp"
 
 #include <cerrno>
 #include <cstdio>
