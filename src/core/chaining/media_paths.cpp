@@ -1,5 +1,6 @@
 #include "chaining/media_paths.hpp"
 
+#include "kb/base_kinds.hpp"
 #include "kb/file_lookup.hpp"
 #include "verify/structural_checks.hpp"
 
@@ -34,15 +35,11 @@ std::optional<fs::path> find_folder_ignoring_case(const fs::path& folder, const 
     return found;
 }
 
+// Any kind other than Advice and Graphics is taken as the Sound Base.
 const char* folder_prefix(BaseKind kind) {
-    switch (kind) {
-    case BaseKind::Advice:
-        return "..\\ADVICES\\";
-    case BaseKind::Graphics:
-        return "..\\GRAPHICS\\";
-    default:
-        return "..\\SOUNDS\\";
-    }
+    const BaseKind media =
+        kind == BaseKind::Advice || kind == BaseKind::Graphics ? kind : BaseKind::Sound;
+    return base_kind(media).media->prefix;
 }
 
 // The knowledge-base name used in media paths.

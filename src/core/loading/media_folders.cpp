@@ -1,41 +1,16 @@
 #include "loading/media_folders.hpp"
 
+#include "kb/base_kinds.hpp"
 #include "kb/file_lookup.hpp"
 
 namespace orve {
 
 namespace {
 
-struct MediaTexts {
-    const char* prefix;
-    const char* extension;
-    const char* first_line;  // "No ... for"
-    const char* therefore;   // "Therefore the ... can not be loaded."
-    const char* note_second; // the note's second line
-};
-
-const MediaTexts* media_texts(BaseKind kind) {
-    static const MediaTexts advice{"..\\ADVICES\\", ".HLP",
-                                   "No subdirectory with advice Text Files for",
-                                   "Therefore the advice base can not be loaded.",
-                                   "Therefore the advice base can not be loaded."};
-    static const MediaTexts graphics{"..\\GRAPHICS\\", ".BMP",
-                                     "No directory with Graphics Files for",
-                                     "Therefore the Graphics Base can not be loaded.",
-                                     "herefore the Graphics Base can not be loaded."};
-    static const MediaTexts sound{"..\\SOUNDS\\", ".WAV", "No directory with Sound Files for",
-                                  "Therefore the Sound Base can not be loaded.",
-                                  "herefore the Sound Base can not be loaded."};
-    switch (kind) {
-    case BaseKind::Advice:
-        return &advice;
-    case BaseKind::Graphics:
-        return &graphics;
-    case BaseKind::Sound:
-        return &sound;
-    default:
-        return nullptr;
-    }
+// The folder texts of a media kind; none for the other kinds.
+const MediaFolderTexts* media_texts(BaseKind kind) {
+    const auto& media = base_kind(kind).media;
+    return media ? &*media : nullptr;
 }
 
 MediaBase& media_base(KnowledgeBaseSet& kb, BaseKind kind) {
@@ -48,7 +23,7 @@ MediaBase& media_base(KnowledgeBaseSet& kb, BaseKind kind) {
 } // namespace
 
 std::string media_folder(const AppState& state, BaseKind kind) {
-    const MediaTexts* texts = media_texts(kind);
+    const MediaFolderTexts* texts = media_texts(kind);
     if (texts == nullptr) {
         return {};
     }
@@ -56,7 +31,7 @@ std::string media_folder(const AppState& state, BaseKind kind) {
 }
 
 bool check_media_folder(AppState& state, Dialogs& ui, BaseKind kind) {
-    const MediaTexts* texts = media_texts(kind);
+    const MediaFolderTexts* texts = media_texts(kind);
     if (texts == nullptr) {
         return true;
     }

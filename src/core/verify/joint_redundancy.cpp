@@ -3,6 +3,7 @@
 #include "verify/joint_redundancy.hpp"
 
 #include "verify/external_inconsistency.hpp"
+#include "verify/test_offer.hpp"
 #include "verify/verify_text.hpp"
 
 namespace orve {
@@ -75,17 +76,16 @@ void inform_found(AppState& state, Dialogs& ui, const std::string& rules,
 } // namespace
 
 bool testuj_nadmiar_2(AppState& state, Dialogs& ui) {
-    ui.msg_append("The Rule Base and Constraint Base may be tested for joint  redundancies.\n"
-                  "This test may take a lot of time for large and heavily nested \n"
-                  "rule bases. \n\n"
-                  "This test should be used while developing or modifying rule bases.\n"
-                  "For routine uses of the rule- and constraint bases the test should\n"
-                  "be bypassed.\n\n");
-    if (!ui.yes_no("Choose", offer_text(loaded_name(state.kb.rule.name),
-                                        loaded_name(state.kb.constraint.name)))) {
-        return true;
-    }
-    return informuj_nadmiar_2(state, ui);
+    return offer_test(
+        ui,
+        "The Rule Base and Constraint Base may be tested for joint  redundancies.\n"
+        "This test may take a lot of time for large and heavily nested \n"
+        "rule bases. \n\n"
+        "This test should be used while developing or modifying rule bases.\n"
+        "For routine uses of the rule- and constraint bases the test should\n"
+        "be bypassed.\n\n",
+        offer_text(loaded_name(state.kb.rule.name), loaded_name(state.kb.constraint.name)),
+        [&] { return informuj_nadmiar_2(state, ui); });
 }
 
 bool informuj_nadmiar_2(AppState& state, Dialogs& ui) {
