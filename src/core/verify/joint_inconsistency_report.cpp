@@ -13,7 +13,10 @@ namespace {
 
 const char* const kTitle = "Diagnostic Report on joint rule-constraint inconsistencies";
 
-using Context = JointReport;
+// Whether the last detection left records to report.
+bool has_records(const Findings& findings) {
+    return !findings.sprzecznosc_2_wszystko.empty();
+}
 
 std::string constraint_line(const JointInconsistency& record) {
     return "   constraint(" + std::to_string(record.constraint) + ", " + "[" +
@@ -26,7 +29,7 @@ std::string constraint_note(const JointInconsistency& record) {
 }
 
 // Written before the buffer is emptied: the line breaks join the last report.
-void report_nothing(const Context& c) {
+void report_nothing(const JointReport& c) {
     ReportWriter& out = c.report.out();
     out.plain("\n");
     out.piszcr();
@@ -43,7 +46,7 @@ void report_nothing(const Context& c) {
                                    "\nand Elementary Exact Constraint Base\n   " + c.constraints);
 }
 
-void write_heading(const Context& c) {
+void write_heading(const JointReport& c) {
     DiagnosticReport& r = c.report;
     r.out().piszcr();
     r.out().piszcr();
@@ -66,7 +69,7 @@ void write_heading(const Context& c) {
 
 // The verdict on a rule and the constraint it conflicts with; without a type
 // name a record is shown by its constraint alone.
-void write_verdict(const Context& c, const JointInconsistency& record, const std::string& how) {
+void write_verdict(const JointReport& c, const JointInconsistency& record, const std::string& how) {
     const std::string verdict = "Rule " + std::to_string(record.version.number) + " is " + how +
                                 " " + c.type_name() + "-inconsistent with constraint " +
                                 std::to_string(record.constraint) + ":";
@@ -77,12 +80,12 @@ void write_verdict(const Context& c, const JointInconsistency& record, const std
     c.report.note(constraint_note(record)).show_note_if(c.type.has_value());
 }
 
-void write_direct(const Context& c, const JointInconsistency& record) {
+void write_direct(const JointReport& c, const JointInconsistency& record) {
     c.report.note("\n\n");
     write_verdict(c, record, "directly");
 }
 
-void write_indirect(const Context& c, const JointInconsistency& record) {
+void write_indirect(const JointReport& c, const JointInconsistency& record) {
     const FlattenedRule& v = record.version;
     const std::string n = std::to_string(v.number);
     c.report.line(" The result of flattening rule " + n + " is: ",
@@ -99,7 +102,7 @@ void write_indirect(const Context& c, const JointInconsistency& record) {
 
 // Direct records first, each written; then indirect ones, each version with its
 // first conflicting constraint only.
-void write_records(const Context& c, Findings& findings) {
+void write_records(const JointReport& c, Findings& findings) {
     for (const auto& record : findings.sprzecznosc_2_wszystko) {
         if (record.version.rules_used.empty()) {
             write_direct(c, record);
@@ -118,37 +121,23 @@ void write_records(const Context& c, Findings& findings) {
     }
 }
 
-void write_ending(const Context& c) {
-    DiagnosticReport& r = c.report;
-    r.line(" End of diagnostic report of joint rule-constraint inconsistencies between",
-           "End of diagnostic report of joint rule-constraint inconsistencies between");
-    write_base_names(c, {.rules = " Rule Base:          " + c.rules,
-                         .constraints = " and Constraint Base:   " + c.constraints,
-                         .note_and = "\n and "});
-    r.show_note();
+// The whole report; the records of the detection are used up.
+void write_report(const JointReport& c, AppState& state) {
+    Findings& findings = state.findings;
+    write_heading(c);
+    write_records(c, findings);
+    findings.sprzecznosc_2_wszystko.clear();
+    write_joint_ending(c, "inconsistencies",
+                       {.rules = " Rule Base:          " + c.rules,
+                        .constraints = " and Constraint Base:   " + c.constraints,
+                        .note_and = "\n and "});
 }
 
 } // namespace
 
 void pisz_sprzecznosc_2(AppState& state, Dialogs& ui) {
-    Findings& findings = state.findings;
-    if (findings.sprzecznosc_2_wszystko.empty()) {
-        wyznacz_sprzecznosc_2(state.kb, state.askables, findings);
-    }
-    DiagnosticReport report(state.report, ui, kTitle);
-    const Context context = joint_report(report, state, 'I');
-    if (findings.sprzecznosc_2_wszystko.empty()) {
-        report_nothing(context);
-        return;
-    }
-    // A cancelled save ends the command silently; there is nothing left to do.
-    report.write([&] {
-        write_heading(context);
-        write_records(context, findings);
-        report.out().piszcr();
-        findings.sprzecznosc_2_wszystko.clear();
-        write_ending(context);
-    });
+    write_joint_report(
+        state, ui, {kTitle, 'I', has_records, wyznacz_sprzecznosc_2, report_nothing, write_report});
 }
 
 } // namespace orve

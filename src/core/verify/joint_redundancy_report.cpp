@@ -13,7 +13,10 @@ namespace {
 
 const char* const kTitle = "Diagnosing joint redundancies";
 
-using Context = JointReport;
+// Whether the last detection left groups to report.
+bool has_groups(const Findings& findings) {
+    return !findings.reguly_nadmiarowe_n2.empty();
+}
 
 // The stored member version of a group's rule: the one with the group's own
 // conditions, so that a rule with several versions or in several groups is
@@ -39,7 +42,7 @@ Names constraint_conditions(const AppState& state, int number) {
     return {};
 }
 
-void write_member(const Context& c, const FlattenedRule& v) {
+void write_member(const JointReport& c, const FlattenedRule& v) {
     const std::string n = std::to_string(v.number);
     DiagnosticReport& r = c.report;
     r.line(" The result of flattening rule " + n + " is: ",
@@ -55,7 +58,7 @@ void write_member(const Context& c, const FlattenedRule& v) {
 }
 
 // Without a type name the verdict line and note are left out.
-void write_group(const Context& c, const Findings& findings, const RedundantGroup& group,
+void write_group(const JointReport& c, const Findings& findings, const RedundantGroup& group,
                  const Names& constraint) {
     for (std::size_t i = 0; i < group.rules.size(); ++i) {
         if (const FlattenedRule* v =
@@ -76,8 +79,10 @@ void write_group(const Context& c, const Findings& findings, const RedundantGrou
     r.show_note_if(c.type.has_value());
 }
 
-void report_nothing(const Context& c) {
+// The verdict becomes the whole report: the buffer is emptied first.
+void report_nothing(const JointReport& c) {
     DiagnosticReport& r = c.report;
+    kasowanie_tekst_raportu(r.out().buffer());
     r.out().plain("\n");
     write_base_names(c, {.rules = " Rule Base:           " + c.rules,
                          .constraints = "  and Constraint Base: " + c.constraints,
@@ -90,7 +95,7 @@ void report_nothing(const Context& c) {
     r.show_note_if(c.type.has_value());
 }
 
-void write_heading(const Context& c) {
+void write_heading(const JointReport& c) {
     DiagnosticReport& r = c.report;
     r.line(" Diagnostic report on joint rule-constraint redundancies between:",
            "Diagnostic report on joint rule-constraint redundancies between:");
@@ -109,42 +114,26 @@ void write_heading(const Context& c) {
     r.show_note();
 }
 
-void write_ending(const Context& c) {
-    DiagnosticReport& r = c.report;
-    r.line(" End of diagnostic report of joint rule-constraint redundancies between",
-           "End of diagnostic report of joint rule-constraint redundancies between");
-    write_base_names(c, {.rules = " Rule Base:       " + c.rules,
-                         .constraints = "and Constraint Base: " + c.constraints});
-    r.show_note();
+// The whole report; the records of the detection are used up.
+void write_report(const JointReport& c, AppState& state) {
+    Findings& findings = state.findings;
+    write_heading(c);
+    for (const RedundantGroup& group : findings.reguly_nadmiarowe_n2) {
+        write_group(c, findings, group, constraint_conditions(state, group.constraint));
+    }
+    findings.regula_splaszczona_n2.clear();
+    findings.reguly_nadmiarowe_n2.clear();
+    findings.zbadany_wniosek.clear();
+    write_joint_ending(c, "redundancies",
+                       {.rules = " Rule Base:       " + c.rules,
+                        .constraints = "and Constraint Base: " + c.constraints});
 }
 
 } // namespace
 
 void pisz_nadmiar_2(AppState& state, Dialogs& ui) {
-    Findings& findings = state.findings;
-    if (findings.reguly_nadmiarowe_n2.empty()) {
-        wyznacz_nadmiar_2(state.kb, state.askables, findings);
-    }
-    DiagnosticReport report(state.report, ui, kTitle);
-    const Context context = joint_report(report, state, 'R');
-    if (findings.reguly_nadmiarowe_n2.empty()) {
-        // The buffer is emptied first: the verdict becomes the whole report.
-        kasowanie_tekst_raportu(state.report);
-        report_nothing(context);
-        return;
-    }
-    // A cancelled save ends the command silently; there is nothing left to do.
-    report.write([&] {
-        write_heading(context);
-        for (const RedundantGroup& group : findings.reguly_nadmiarowe_n2) {
-            write_group(context, findings, group, constraint_conditions(state, group.constraint));
-        }
-        report.out().piszcr();
-        findings.regula_splaszczona_n2.clear();
-        findings.reguly_nadmiarowe_n2.clear();
-        findings.zbadany_wniosek.clear();
-        write_ending(context);
-    });
+    write_joint_report(state, ui,
+                       {kTitle, 'R', has_groups, wyznacz_nadmiar_2, report_nothing, write_report});
 }
 
 } // namespace orve
