@@ -63,7 +63,7 @@ struct JointReportFrame {
     bool (*kept)(const Findings& findings);
     // The detection, run first when the last one left none.
     bool (*detect)(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings);
-    // The verdict when there are none: the buffer is not emptied for it.
+    // The verdict when there are none; the frame leaves the buffer as it is.
     void (*nothing)(const JointReport& c);
     // The report, written into the emptied buffer and then offered for saving.
     void (*parts)(const JointReport& c, AppState& state);
