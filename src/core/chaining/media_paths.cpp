@@ -1,5 +1,6 @@
 #include "chaining/media_paths.hpp"
 
+#include "kb/base_kinds.hpp"
 #include "kb/file_lookup.hpp"
 #include "kb/media_bases.hpp"
 #include "verify/structural_checks.hpp"

@@ -1,5 +1,7 @@
 #include "kb/base_schemas.hpp"
 
+#include "kb/base_kinds.hpp"
+
 #include <algorithm>
 
 namespace orve {
@@ -18,6 +20,51 @@ void add_switchable(ClauseSchema& schema, const std::string& name, std::vector<A
 void add_remark(ClauseSchema& schema, const std::string& name, ArgType type = Text) {
     schema.push_back({"rem_" + name, {type}});
 }
+
+// Field accessors that give an empty value when a clause lacks the expected
+// field, so clauses of another schema cannot throw.
+template <typename T> T field(const Clause& clause, std::size_t index) {
+    if (index < clause.args.size()) {
+        if (const T* value = std::get_if<T>(&clause.args[index])) {
+            return *value;
+        }
+    }
+    return T{};
+}
+
+int integer(const Clause& c, std::size_t i) {
+    return field<int>(c, i);
+}
+double real(const Clause& c, std::size_t i) {
+    return field<double>(c, i);
+}
+std::string text(const Clause& c, std::size_t i) {
+    return field<std::string>(c, i);
+}
+Names names(const Clause& c, std::size_t i) {
+    return field<Names>(c, i);
+}
+Numbers numbers(const Clause& c, std::size_t i) {
+    return field<Numbers>(c, i);
+}
+
+void fill_model_clause(const Clause& c, ModelBase& base) {
+    if (c.functor == "model_b") {
+        base.basic.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), text(c, 4),
+                              text(c, 5), integer(c, 6)});
+    } else if (c.functor == "model_e") {
+        base.extended.push_back(
+            {integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4), integer(c, 5)});
+    } else if (c.functor == "model_lin") {
+        base.linear.push_back(
+            {integer(c, 0), text(c, 1), text(c, 2), names(c, 3), names(c, 4), integer(c, 5)});
+    } else if (c.functor == "model_poly") {
+        base.polynomial.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4),
+                                   numbers(c, 5), integer(c, 6)});
+    }
+}
+
+} // namespace
 
 ClauseSchema rule_schema() {
     ClauseSchema schema;
@@ -56,54 +103,11 @@ ClauseSchema media_schema(const std::string& functor) {
     return {{functor, {Integer, String}}};
 }
 
-// Field accessors that give an empty value when a clause lacks the expected
-// field, so clauses of another schema cannot throw.
-template <typename T> T field(const Clause& clause, std::size_t index) {
-    if (index < clause.args.size()) {
-        if (const T* value = std::get_if<T>(&clause.args[index])) {
-            return *value;
-        }
-    }
-    return T{};
-}
-
-int integer(const Clause& c, std::size_t i) {
-    return field<int>(c, i);
-}
-double real(const Clause& c, std::size_t i) {
-    return field<double>(c, i);
-}
-std::string text(const Clause& c, std::size_t i) {
-    return field<std::string>(c, i);
-}
-Names names(const Clause& c, std::size_t i) {
-    return field<Names>(c, i);
-}
-Numbers numbers(const Clause& c, std::size_t i) {
-    return field<Numbers>(c, i);
-}
-
 void fill_rule(const Clause& c, RuleBase& base) {
     if (c.functor == "rule") {
         base.rules.push_back({integer(c, 0), text(c, 1), names(c, 2), integer(c, 3)});
     } else if (c.functor == "fact") {
         base.facts.push_back(text(c, 0));
-    }
-}
-
-void fill_model_clause(const Clause& c, ModelBase& base) {
-    if (c.functor == "model_b") {
-        base.basic.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), text(c, 4),
-                              text(c, 5), integer(c, 6)});
-    } else if (c.functor == "model_e") {
-        base.extended.push_back(
-            {integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4), integer(c, 5)});
-    } else if (c.functor == "model_lin") {
-        base.linear.push_back(
-            {integer(c, 0), text(c, 1), text(c, 2), names(c, 3), names(c, 4), integer(c, 5)});
-    } else if (c.functor == "model_poly") {
-        base.polynomial.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4),
-                                   numbers(c, 5), integer(c, 6)});
     }
 }
 
@@ -131,52 +135,12 @@ void fill_media(const Clause& c, const char* functor, MediaBase& base) {
     }
 }
 
-void fill_one(BaseKind kind, const Clause& c, KnowledgeBaseSet& kb) {
-    switch (kind) {
-    case BaseKind::Rule:
-        return fill_rule(c, kb.rule);
-    case BaseKind::Model:
-        return fill_model(c, kb.model);
-    case BaseKind::Constraint:
-        return fill_constraint(c, kb.constraint);
-    case BaseKind::Advice:
-        return fill_media(c, "advice", kb.advice);
-    case BaseKind::Graphics:
-        return fill_media(c, "graphics", kb.graphics);
-    case BaseKind::Sound:
-        return fill_media(c, "sounds", kb.sound);
-    }
-}
-
-} // namespace
-
 const ClauseSchema& schema_of(BaseKind kind) {
-    static const ClauseSchema rule = rule_schema();
-    static const ClauseSchema model = model_schema();
-    static const ClauseSchema constraint = constraint_schema();
-    static const ClauseSchema advice = media_schema("advice");
-    static const ClauseSchema graphics = media_schema("graphics");
-    static const ClauseSchema sound = media_schema("sounds");
-    switch (kind) {
-    case BaseKind::Rule:
-        return rule;
-    case BaseKind::Model:
-        return model;
-    case BaseKind::Constraint:
-        return constraint;
-    case BaseKind::Advice:
-        return advice;
-    case BaseKind::Graphics:
-        return graphics;
-    case BaseKind::Sound:
-        return sound;
-    }
-    return rule;
+    return base_kind(kind).schema;
 }
 
 std::optional<BaseKind> kind_with_clause(std::string_view functor) {
-    for (const BaseKind kind : {BaseKind::Rule, BaseKind::Model, BaseKind::Constraint,
-                                BaseKind::Advice, BaseKind::Graphics, BaseKind::Sound}) {
+    for (const BaseKind kind : kBaseKinds) {
         const ClauseSchema& schema = schema_of(kind);
         if (std::any_of(schema.begin(), schema.end(),
                         [functor](const ClauseType& type) { return type.functor == functor; })) {
@@ -187,26 +151,13 @@ std::optional<BaseKind> kind_with_clause(std::string_view functor) {
 }
 
 const char* base_kind_name(BaseKind kind) {
-    switch (kind) {
-    case BaseKind::Rule:
-        return "Rule Base";
-    case BaseKind::Model:
-        return "Model Base";
-    case BaseKind::Constraint:
-        return "Constraint Base";
-    case BaseKind::Advice:
-        return "Advice Base";
-    case BaseKind::Graphics:
-        return "Graphics Base";
-    case BaseKind::Sound:
-        break;
-    }
-    return "Sound Base";
+    return base_kind(kind).name;
 }
 
 void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBaseSet& kb) {
+    const auto fill = base_kind(kind).fill;
     for (const Clause& clause : clauses) {
-        fill_one(kind, clause, kb);
+        fill(clause, kb);
     }
 }
 

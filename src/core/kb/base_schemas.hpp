@@ -6,12 +6,27 @@
 #include "kb/knowledge_base.hpp"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orve {
 
 // Working, remark and switched-off clause types of a base kind.
 const ClauseSchema& schema_of(BaseKind kind);
+
+// The clause types of each kind's files, as the table of base kinds holds
+// them; the media kinds have one clause type, named `functor`.
+ClauseSchema rule_schema();
+ClauseSchema model_schema();
+ClauseSchema constraint_schema();
+ClauseSchema media_schema(const std::string& functor);
+
+// Append one working clause to a base's tables; remarks, switched-off clauses
+// and clauses of other kinds are ignored.
+void fill_rule(const Clause& clause, RuleBase& base);
+void fill_model(const Clause& clause, ModelBase& base);
+void fill_constraint(const Clause& clause, ConstraintBase& base);
+void fill_media(const Clause& clause, const char* functor, MediaBase& base);
 
 // The base kind whose files may hold clauses named `functor`, if any.
 std::optional<BaseKind> kind_with_clause(std::string_view functor);

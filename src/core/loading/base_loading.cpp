@@ -1,12 +1,12 @@
 #include "loading/base_loading.hpp"
 
+#include "kb/base_kinds.hpp"
 #include "kb/base_schemas.hpp"
 #include "kb/clause_reader.hpp"
 #include "kb/file_access.hpp"
 #include "kb/file_lookup.hpp"
 #include "kb/unreadable_reason.hpp"
 #include "loading/load_followups.hpp"
-#include "loading/load_texts.hpp"
 #include "loading/media_folders.hpp"
 #include "verify/structural_checks.hpp"
 
@@ -20,21 +20,7 @@ namespace orve {
 namespace {
 
 std::optional<BaseName>& name_record(KnowledgeBaseSet& kb, BaseKind kind) {
-    switch (kind) {
-    case BaseKind::Rule:
-        return kb.rule.name;
-    case BaseKind::Model:
-        return kb.model.name;
-    case BaseKind::Constraint:
-        return kb.constraint.name;
-    case BaseKind::Advice:
-        return kb.advice.name;
-    case BaseKind::Graphics:
-        return kb.graphics.name;
-    case BaseKind::Sound:
-        break;
-    }
-    return kb.sound.name;
+    return base_kind(kind).loaded_name(kb);
 }
 
 // Step 1: the flags that bar loading a dependent base.
@@ -102,7 +88,7 @@ void report_empty_lines(Dialogs& ui, const LoadTexts& texts, int empty_line) {
 // Fallbacks a to d, tried in order when the procedure ended without completing.
 // `empty_line`: the first empty line of the file read, if it has one.
 bool fallbacks(AppState& state, Dialogs& ui, BaseKind kind, int empty_line = 0) {
-    const LoadTexts& texts = load_texts(kind);
+    const LoadTexts& texts = base_kind(kind).load;
     if (!name_record(state.kb, kind)) {
         if (state.blad) {
             write_lines(ui, texts.repair_lines);
@@ -173,7 +159,7 @@ void record_knowledge_base_name(AppState& state, const std::string& file_name) {
 }
 
 void write_loaded(AppState& state, Dialogs& ui, BaseKind kind, const std::string& name) {
-    const LoadTexts& texts = load_texts(kind);
+    const LoadTexts& texts = base_kind(kind).load;
     ui.msg_append(texts.loaded_first + name + "\n" + texts.loaded_second + "\n");
     ui.note(texts.note_title, texts.note_head + "\n    " + name + "\nhas been loaded!");
     if (kind == BaseKind::Rule) {
@@ -281,7 +267,7 @@ bool load_base(AppState& state, Dialogs& ui, BaseKind kind) {
         return false;
     }
     empty_tables(state, kind);
-    const LoadTexts& texts = load_texts(kind);
+    const LoadTexts& texts = base_kind(kind).load;
     const std::string picked = ui.open_file(
         texts.initial_mask, {{texts.filter_description, texts.pattern}}, texts.dialog_title);
     if (picked.empty()) {

@@ -1,5 +1,6 @@
 #include "loading/media_folders.hpp"
 
+#include "kb/base_kinds.hpp"
 #include "kb/file_lookup.hpp"
 #include "kb/media_bases.hpp"
 
@@ -7,39 +8,16 @@ namespace orve {
 
 namespace {
 
-struct MediaTexts {
-    const char* extension;
-    const char* first_line;  // "No ... for"
-    const char* therefore;   // "Therefore the ... can not be loaded."
-    const char* note_second; // the note's second line
-};
-
-const MediaTexts* media_texts(BaseKind kind) {
-    static const MediaTexts advice{".HLP", "No subdirectory with advice Text Files for",
-                                   "Therefore the advice base can not be loaded.",
-                                   "Therefore the advice base can not be loaded."};
-    static const MediaTexts graphics{".BMP", "No directory with Graphics Files for",
-                                     "Therefore the Graphics Base can not be loaded.",
-                                     "herefore the Graphics Base can not be loaded."};
-    static const MediaTexts sound{".WAV", "No directory with Sound Files for",
-                                  "Therefore the Sound Base can not be loaded.",
-                                  "herefore the Sound Base can not be loaded."};
-    switch (kind) {
-    case BaseKind::Advice:
-        return &advice;
-    case BaseKind::Graphics:
-        return &graphics;
-    case BaseKind::Sound:
-        return &sound;
-    default:
-        return nullptr;
-    }
+// The folder texts of a media kind; none for the other kinds.
+const MediaFolderTexts* media_texts(BaseKind kind) {
+    const auto& media = base_kind(kind).media;
+    return media ? &*media : nullptr;
 }
 
 } // namespace
 
 std::string media_folder(const AppState& state, BaseKind kind) {
-    const MediaTexts* texts = media_texts(kind);
+    const MediaFolderTexts* texts = media_texts(kind);
     if (texts == nullptr) {
         return {};
     }
@@ -47,7 +25,7 @@ std::string media_folder(const AppState& state, BaseKind kind) {
 }
 
 bool check_media_folder(AppState& state, Dialogs& ui, BaseKind kind) {
-    const MediaTexts* texts = media_texts(kind);
+    const MediaFolderTexts* texts = media_texts(kind);
     if (texts == nullptr) {
         return true;
     }

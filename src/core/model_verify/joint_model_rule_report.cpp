@@ -3,6 +3,7 @@
 // from the records of the last load.
 #include "model_verify/joint_model_rule_report.hpp"
 
+#include "report/diagnostic_report.hpp"
 #include "report/report_save.hpp"
 #include "verify/verify_text.hpp"
 
@@ -15,8 +16,7 @@ namespace {
 const char* const kTitle = "Diagnostic Report on joint model-rule inconsistencies";
 
 struct Context {
-    ReportWriter& out;
-    Dialogs& ui;
+    DiagnosticReport& report;
     const std::string& models;
     const std::string& rules;
 };
@@ -29,25 +29,29 @@ void remove_first(Numbers& numbers, int number) {
 }
 
 void report_nothing(const Context& c) {
-    c.out.plain(" Model Base:    " + c.models + "\n");
-    c.out.plain(" and Rule Base: " + c.rules + "\n");
-    c.out.plain(" are not jointly inconsistent.\n");
-    c.ui.note(kTitle, "Elementary Exact Model Base\n   " + c.models +
-                          "and Elementary Exact Rule Base\n   " + c.rules +
-                          "\nare not jointly inconsistent.");
+    ReportWriter& out = c.report.out();
+    out.plain(" Model Base:    " + c.models + "\n");
+    out.plain(" and Rule Base: " + c.rules + "\n");
+    out.plain(" are not jointly inconsistent.\n");
+    c.report.ui().note(kTitle, "Elementary Exact Model Base\n   " + c.models +
+                                   "and Elementary Exact Rule Base\n   " + c.rules +
+                                   "\nare not jointly inconsistent.");
 }
 
 void write_heading(const Context& c) {
-    c.out.pisz(" Diagnostic report on joint model-rule inconsistencies between: ");
-    c.out.piszcr();
-    c.out.pisz(" Model Base:    " + c.models);
-    c.out.piszcr();
-    c.out.pisz(" and rule base: " + c.rules);
-    c.out.piszcr();
-    c.ui.note(kTitle, std::string(" Diagnostic report on joint model-rule inconsistencies "
-                                  "between:") +
-                          "\nElementary Exact Model Base\n   " + c.models +
-                          "\nand Elementary Exact Rule Base\n   " + c.rules);
+    DiagnosticReport& r = c.report;
+    r.line(" Diagnostic report on joint model-rule inconsistencies between: ",
+           " Diagnostic report on joint model-rule inconsistencies between:");
+    r.line(" Model Base:    " + c.models, "\nElementary Exact Model Base\n   " + c.models);
+    r.line(" and rule base: " + c.rules, "\nand Elementary Exact Rule Base\n   " + c.rules);
+    r.show_note();
+}
+
+// One chain of nested rules after `lead`; the note repeats it on a line of its own.
+void write_chain(const Context& c, const std::string& lead, const Numbers& chain) {
+    c.report.out().pisz(lead);
+    c.report.out().pisz_liste_dla_raportu_i(number_texts(chain));
+    c.report.note("\n" + lead + bracket_numbers(chain));
 }
 
 // The chains are shown in the order of application, without the model and the
@@ -61,43 +65,28 @@ void write_record(const Context& c, const JointModelRuleInconsistency& record) {
     std::reverse(models.begin(), models.end());
     std::reverse(rules.begin(), rules.end());
 
+    const std::string verdict = " is jointly inconsistent with rule " + std::to_string(record.rule);
     const std::string m = std::to_string(record.model);
-    const std::string r = std::to_string(record.rule);
-    c.out.piszcr();
-    c.out.pisz(" Relational model  " + m + " is jointly inconsistent with rule " + r);
-    c.out.piszcr();
-    const std::string note = " Relational model " + m + " is jointly inconsistent with rule " + r;
-    if (models.empty() && rules.empty()) {
-        c.ui.note(kTitle, note);
-    } else if (models.empty() || rules.empty()) {
-        const Numbers& chain = models.empty() ? rules : models;
-        c.out.pisz(" via a chain of nested rules with numbers  ");
-        c.out.pisz_liste_dla_raportu_i(number_texts(chain));
-        c.ui.note(kTitle,
-                  note + "\n via a chain of nested rules with numbers  " + bracket_numbers(chain));
-    } else {
-        c.out.pisz(" via a chain of nested rules with numbers ");
-        c.out.pisz_liste_dla_raportu_i(number_texts(rules));
-        c.out.pisz(" and via a chain of nested rules with numbers ");
-        c.out.pisz_liste_dla_raportu_i(number_texts(models));
-        c.ui.note(kTitle,
-                  note + "\n via a chain of nested rules with numbers " + bracket_numbers(rules) +
-                      "\n and via a chain of nested rules with numbers " + bracket_numbers(models));
+    c.report.out().piszcr();
+    c.report.line(" Relational model  " + m + verdict, " Relational model " + m + verdict);
+    if (!models.empty() && !rules.empty()) {
+        write_chain(c, " via a chain of nested rules with numbers ", rules);
+        write_chain(c, " and via a chain of nested rules with numbers ", models);
+    } else if (!models.empty() || !rules.empty()) {
+        write_chain(c, " via a chain of nested rules with numbers  ",
+                    models.empty() ? rules : models);
     }
+    c.report.show_note();
 }
 
 void write_ending(const Context& c) {
-    c.out.piszcr();
-    c.out.pisz(" End of diagnostic report of joint model-rule inconsistencies between: ");
-    c.out.piszcr();
-    c.out.pisz(" Model Base  " + c.models);
-    c.out.piszcr();
-    c.out.pisz(" Rule base " + c.rules + ".");
-    c.out.piszcr();
-    c.ui.note("Diagnostic Report on joint model-rule  inconsistencies",
-              "End of diagnostic report of joint rmodel-rule inconsistencies between:\n"
-              "Elementary Exact Model Base\n    " +
-                  c.models + "\nand Elementary Exact Rule Base\n    " + c.rules + ".");
+    DiagnosticReport& r = c.report;
+    r.out().piszcr();
+    r.line(" End of diagnostic report of joint model-rule inconsistencies between: ",
+           "End of diagnostic report of joint rmodel-rule inconsistencies between:");
+    r.line(" Model Base  " + c.models, "\nElementary Exact Model Base\n    " + c.models);
+    r.line(" Rule base " + c.rules + ".", "\nand Elementary Exact Rule Base\n    " + c.rules + ".");
+    r.show_note("Diagnostic Report on joint model-rule  inconsistencies");
 }
 
 } // namespace
@@ -105,20 +94,20 @@ void write_ending(const Context& c) {
 bool pisz_sprzecznosc_mr(AppState& state, Dialogs& ui) {
     const std::string models = loaded_name(state.kb.model.name);
     const std::string rules = loaded_name(state.kb.rule.name);
-    ReportWriter out(state.report, ui);
-    const Context context{out, ui, models, rules};
+    DiagnosticReport report(state.report, ui, kTitle);
+    const Context context{report, models, rules};
     const auto& records = state.model_findings.modele_i_reguly_sprzeczne;
     if (records.empty()) {
         report_nothing(context);
         return true;
     }
-    kasowanie_tekst_raportu(state.report);
-    write_heading(context);
-    for (const auto& record : records) {
-        write_record(context, record);
-    }
-    write_ending(context);
-    return raport(out);
+    return report.write([&] {
+        write_heading(context);
+        for (const auto& record : records) {
+            write_record(context, record);
+        }
+        write_ending(context);
+    });
 }
 
 } // namespace orve

@@ -3,6 +3,7 @@
 #include "verify/external_inconsistency.hpp"
 
 #include "verify/inconsistency_search.hpp"
+#include "verify/test_offer.hpp"
 #include "verify/verify_text.hpp"
 
 #include <cctype>
@@ -90,17 +91,16 @@ void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings) {
 
 bool testuj_sprzecznosc_1z(AppState& state, Dialogs& ui) {
     const std::string name = loaded_name(state.kb.rule.name);
-    ui.msg_append("The loaded rule base " + name +
-                  " may be tested for external inconsistencies.\n"
-                  "This test may take a lot of time for large and heavily nested rule bases. \n\n"
-                  "This test should be used while developing or modifying rule bases.\n"
-                  "For routine uses of the rule base the test should be bypassed.\n"
-                  "Remember that external inconsistencies may break down the chaining "
-                  "process.\n");
-    if (!ui.yes_no("Choose", offer_text(name))) {
-        return true;
-    }
-    return informuj_sprzecznosc_1z(state, ui);
+    return offer_test(ui,
+                      "The loaded rule base " + name +
+                          " may be tested for external inconsistencies.\n"
+                          "This test may take a lot of time for large and heavily nested rule "
+                          "bases. \n\n"
+                          "This test should be used while developing or modifying rule bases.\n"
+                          "For routine uses of the rule base the test should be bypassed.\n"
+                          "Remember that external inconsistencies may break down the chaining "
+                          "process.\n",
+                      offer_text(name), [&] { return informuj_sprzecznosc_1z(state, ui); });
 }
 
 bool informuj_sprzecznosc_1z(AppState& state, Dialogs& ui) {

@@ -2,6 +2,7 @@
 // detection (command "Diagnosing external inconsistencies").
 #include "verify/external_inconsistency_report.hpp"
 
+#include "report/diagnostic_report.hpp"
 #include "report/report_save.hpp"
 #include "report/report_writer.hpp"
 #include "verify/external_inconsistency.hpp"
@@ -28,9 +29,9 @@ Kind kind_of(const InconsistencyRecord& record) {
 // Everything one record needs; the type name is absent for an extension other
 // than ".EEB", and then the lines and notes naming it are left out.
 struct Context {
-    ReportWriter& out;
-    Dialogs& ui;
+    DiagnosticReport& report;
     const std::optional<std::string>& type;
+    std::string type_name() const { return type.value_or(""); }
 };
 
 void write_self(const Context& c, const InconsistencyRecord& r) {
@@ -38,50 +39,46 @@ void write_self(const Context& c, const InconsistencyRecord& r) {
         return;
     }
     const std::string a = std::to_string(r.a);
-    c.out.pisz(" Rule " + a + " is externally " + *c.type + "-self-inconsistent. ");
-    c.out.piszcr();
-    c.out.piszcr();
-    c.ui.note(kNoteTitle, "Rule " + a + " is externally " + *c.type + "-selfinconsistent.");
+    c.report.line(" Rule " + a + " is externally " + *c.type + "-self-inconsistent. ",
+                  "Rule " + a + " is externally " + *c.type + "-selfinconsistent.", 1);
+    c.report.show_note();
+}
+
+// A record shown with the chain of rules that demonstrates it: the verdict
+// and the note need the type name, the chain line does not.
+void write_chain(const Context& c, const std::string& verdict, const std::string& note,
+                 const std::string& chain) {
+    if (c.type) {
+        c.report.line(verdict, note);
+    }
+    c.report.line(chain, 2);
+    if (c.type) {
+        c.report.show_note();
+    }
 }
 
 void write_direct(const Context& c, const InconsistencyRecord& r) {
     const std::string a = std::to_string(r.a);
     const std::string b = std::to_string(r.b);
-    if (c.type) {
-        c.out.pisz(" Rule  " + a + " is externally directly " + *c.type +
-                   "-inconsistent with rule " + b + ".");
-        c.out.piszcr();
-    }
-    c.out.pisz(" This can be demonstrated by introducing  " + join_numbers(r.chain, " ==> "));
-    c.out.piszcr();
-    c.out.piszcr();
-    c.out.piszcr();
-    if (c.type) {
-        c.ui.note(kNoteTitle,
-                  "Rule " + a + " is externally directly " + *c.type + "-inconsistent with rule  " +
-                      b + ".\nThis can be demonstrated by introducing  " + b + " to " + a + ".");
-    }
+    const std::string type = c.type_name();
+    write_chain(
+        c, " Rule  " + a + " is externally directly " + type + "-inconsistent with rule " + b + ".",
+        "Rule " + a + " is externally directly " + type + "-inconsistent with rule  " + b +
+            ".\nThis can be demonstrated by introducing  " + b + " to " + a + ".",
+        " This can be demonstrated by introducing  " + join_numbers(r.chain, " ==> "));
 }
 
 void write_indirect(const Context& c, const InconsistencyRecord& r) {
     const std::string a = std::to_string(r.a);
     const std::string b = std::to_string(r.b);
-    c.out.plain("\n\n");
-    if (c.type) {
-        c.out.pisz(" Rule " + a + " is externally indirectly " + *c.type +
-                   "-inconsistent with rule " + b + ".");
-        c.out.piszcr();
-    }
-    c.out.pisz(" This can be shown by introducing " + join_numbers(r.chain, " ==> "));
-    c.out.piszcr();
-    c.out.piszcr();
-    c.out.piszcr();
-    if (c.type) {
-        c.ui.note(kNoteTitle,
-                  "Rule " + a + " is externally indirectly " + *c.type +
-                      "-inconsistent with rule " + b +
-                      ".\nThis can be shown by introducing: " + join_numbers(r.chain, "==>") + ".");
-    }
+    const std::string type = c.type_name();
+    c.report.out().plain("\n\n");
+    write_chain(c,
+                " Rule " + a + " is externally indirectly " + type + "-inconsistent with rule " +
+                    b + ".",
+                "Rule " + a + " is externally indirectly " + type + "-inconsistent with rule " + b +
+                    ".\nThis can be shown by introducing: " + join_numbers(r.chain, "==>") + ".",
+                " This can be shown by introducing " + join_numbers(r.chain, " ==> "));
 }
 
 void write_records(const Context& c, const std::vector<InconsistencyRecord>& records) {
@@ -122,10 +119,8 @@ void write_unlisted(const Context& c, std::size_t listed, const UnlistedInconsis
         return;
     }
     const std::string text = unlisted_text(listed, unlisted);
-    c.out.pisz(" " + text);
-    c.out.piszcr();
-    c.out.piszcr();
-    c.ui.note(kNoteTitle, text);
+    c.report.line(" " + text, text, 1);
+    c.report.show_note();
 }
 
 void report_nothing_found(const std::string& name, const std::optional<std::string>& type,
@@ -139,31 +134,25 @@ void report_nothing_found(const std::string& name, const std::optional<std::stri
 }
 
 void write_heading(const Context& c, const std::string& name) {
-    c.out.pisz("Diagnostic Report on external inconsistencies of Rule Base:");
-    c.out.piszcr();
-    c.out.pisz(" " + name);
-    c.out.piszcr();
-    c.out.piszcr();
-    c.ui.note("Diagnostic Report on external inconsistencies of Rule Base",
-              "Diagnostic Report on external inconsistencies of \nElementary Exact Rule Base\n" +
-                  name + ".");
+    c.report.opening("Diagnostic Report on external inconsistencies of Rule Base:", name);
+    c.report
+        .note("Diagnostic Report on external inconsistencies of \nElementary Exact Rule Base\n" +
+              name + ".")
+        .show_note("Diagnostic Report on external inconsistencies of Rule Base");
     if (c.type) {
-        c.out.pisz("  Following rules are externally " + *c.type + "-inconsistent:");
-        c.out.piszcr();
-        c.out.piszcr();
-        c.ui.note(kNoteTitle, "Following rules are externally " + *c.type + "-inconsistent:");
+        c.report.line("  Following rules are externally " + *c.type + "-inconsistent:",
+                      "Following rules are externally " + *c.type + "-inconsistent:", 1);
+        c.report.show_note();
     }
 }
 
 void write_ending(const Context& c, const std::string& name) {
-    c.out.piszcr();
-    c.out.pisz(" End of diagnostic report on external inconsistencies of rule base: ");
-    c.out.piszcr();
-    c.out.pisz(" " + name + ".");
-    c.ui.note(kNoteTitle,
-              "End of Diagnostic Report on external inconsistencies of\nElementary Exact Rule "
+    c.report.closing(" End of diagnostic report on external inconsistencies of rule base: ", name);
+    c.report
+        .note("End of Diagnostic Report on external inconsistencies of\nElementary Exact Rule "
               "Base\n" +
-                  name + ".");
+              name + ".")
+        .show_note();
 }
 
 } // namespace
@@ -176,15 +165,15 @@ void pisz_sprzecznosc_1z(AppState& state, Dialogs& ui) {
         report_nothing_found(name, type, ui);
         return;
     }
-    kasowanie_tekst_raportu(state.report);
-    ReportWriter out(state.report, ui);
-    const Context context{out, ui, type};
-    write_heading(context, name);
-    write_records(context, records);
-    write_unlisted(context, records.size(), state.findings.unlisted_inconsistencies);
-    write_ending(context, name);
+    DiagnosticReport report(state.report, ui, kNoteTitle);
+    const Context context{report, type};
     // A cancelled save ends the command silently; there is nothing left to do.
-    raport(out);
+    report.write([&] {
+        write_heading(context, name);
+        write_records(context, records);
+        write_unlisted(context, records.size(), state.findings.unlisted_inconsistencies);
+        write_ending(context, name);
+    });
 }
 
 } // namespace orve

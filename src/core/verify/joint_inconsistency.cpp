@@ -6,6 +6,8 @@
 #include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
 #include "verify/flattening_index.hpp"
+#include "verify/joint_report.hpp"
+#include "verify/test_offer.hpp"
 #include "verify/verify_text.hpp"
 
 #include <map>
@@ -186,29 +188,26 @@ bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askab
 }
 
 bool testuj_sprzecznosc_2(AppState& state, Dialogs& ui) {
-    write_lines(
-        ui,
-        {"The Rule Base and Constraint Base may be tested for\n", "joint inconsistencies.\n",
-         "This test may take a lot of time for large and heavily nested \n", "rule bases. \n\n",
-         "This test should be used while developing or modifying rule bases.\n",
-         "For routine uses of the rule- and constraint bases the test should\n", "be bypassed.\n\n",
-         "Keep in mind that joint rule- and constraint base inconsistencies\n",
-         "do not lead to infinite loops; however, rules jointly inconsistent\n",
-         "are just bypassed in the chaining process and this is perhaps not\n",
-         "what the rule base designer intended to achieve.\n\n"});
-    if (!ui.yes_no("Choose", offer_text(loaded_name(state.kb.rule.name),
-                                        loaded_name(state.kb.constraint.name)))) {
-        return true;
-    }
-    return informuj_sprzecznosc_2(state, ui);
+    const JointNames names = joint_names(state, 'I');
+    return offer_test(ui,
+                      std::string("The Rule Base and Constraint Base may be tested for\n"
+                                  "joint inconsistencies.\n") +
+                          kJointTestUse +
+                          "Keep in mind that joint rule- and constraint base inconsistencies\n"
+                          "do not lead to infinite loops; however, rules jointly inconsistent\n"
+                          "are just bypassed in the chaining process and this is perhaps not\n"
+                          "what the rule base designer intended to achieve.\n\n",
+                      offer_text(names.rules, names.constraints),
+                      [&] { return informuj_sprzecznosc_2(state, ui); });
 }
 
 bool informuj_sprzecznosc_2(AppState& state, Dialogs& ui) {
     if (state.findings.externally_inconsistent()) {
         return false;
     }
-    const std::string rules = loaded_name(state.kb.rule.name);
-    const std::string constraints = loaded_name(state.kb.constraint.name);
+    const JointNames names = joint_names(state, 'I');
+    const std::string& rules = names.rules;
+    const std::string& constraints = names.constraints;
     ui.msg_append("  Rule Base:           " + rules + "\n  and Constraint Base: " + constraints +
                   "\n  are tested for joint inconsistencies\n\n");
     if (wyznacz_sprzecznosc_2(state.kb, state.askables, state.findings)) {

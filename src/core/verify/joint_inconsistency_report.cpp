@@ -6,6 +6,7 @@
 #include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
 #include "verify/joint_inconsistency.hpp"
+#include "verify/joint_report.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>
@@ -16,14 +17,10 @@ namespace {
 
 const char* const kTitle = "Diagnostic Report on joint rule-constraint inconsistencies";
 
-// Everything the report's parts need.
-struct Context {
-    ReportWriter& out;
-    Dialogs& ui;
-    const std::string& rules;
-    const std::string& constraints;
-    const std::optional<std::string>& type;
-};
+// Whether the last detection left records to report.
+bool has_records(const Findings& findings) {
+    return !findings.sprzecznosc_2_wszystko.empty();
+}
 
 std::string constraint_line(const JointInconsistency& record) {
     return "   constraint(" + std::to_string(record.constraint) + ", " + "[" +
@@ -35,95 +32,81 @@ std::string constraint_note(const JointInconsistency& record) {
            bracket_list(record.constraint_conditions) + ")\n";
 }
 
-void report_nothing(const Context& c) {
-    c.out.plain("\n");
-    c.out.piszcr();
-    c.out.piszcr();
+// Written before the buffer is emptied: the line breaks join the last report.
+void report_nothing(const JointReport& c) {
+    ReportWriter& out = c.report.out();
+    out.plain("\n");
+    out.piszcr();
+    out.piszcr();
     if (!c.type) {
         return;
     }
-    c.out.plain(" No inconsistencies of type " + *c.type + " have been detected in \n" +
-                " Rule Base:           " + c.rules + "\n" +
-                " and Constraint Bbase: " + c.constraints + "\n\n");
-    c.ui.note(kTitle, "No inconsistencies of type " + *c.type + "\nhave been detected in " +
-                          "\nElementary Exact Rule Base\n   " + c.rules +
-                          "\nand Elementary Exact Constraint Base\n   " + c.constraints);
+    out.plain(" No inconsistencies of type " + *c.type + " have been detected in \n" +
+              " Rule Base:           " + c.rules + "\n" +
+              " and Constraint Bbase: " + c.constraints + "\n\n");
+    c.report.ui().note(kTitle, "No inconsistencies of type " + *c.type +
+                                   "\nhave been detected in " +
+                                   "\nElementary Exact Rule Base\n   " + c.rules +
+                                   "\nand Elementary Exact Constraint Base\n   " + c.constraints);
 }
 
-void write_heading(const Context& c) {
-    c.out.piszcr();
-    c.out.piszcr();
-    c.out.pisz("  Diagnostic Report on joint rule-constraint inconsistencies between: ");
-    c.out.piszcr();
-    c.out.pisz(" Rule Base:        " + c.rules + " i ");
-    c.out.piszcr();
-    c.out.pisz(" and Constraint Base:" + c.constraints);
-    c.out.piszcr();
-    c.out.piszcr();
-    c.ui.note(kTitle, "Diagnostic Report on joint rule-constraint inconsistencies between: " +
-                          std::string("\nElementary Exact Rule Base\n   ") + c.rules +
-                          "\nand Elementary Exact Constraint Base\n   " + c.constraints + ".");
+void write_heading(const JointReport& c) {
+    DiagnosticReport& r = c.report;
+    r.out().piszcr();
+    r.out().piszcr();
+    r.line("  Diagnostic Report on joint rule-constraint inconsistencies between: ",
+           "Diagnostic Report on joint rule-constraint inconsistencies between: ");
+    write_base_names(c, {.rules = " Rule Base:        " + c.rules + " i ",
+                         .constraints = " and Constraint Base:" + c.constraints,
+                         .indent = "   ",
+                         .blank = 1});
+    r.show_note();
     if (c.type) {
-        c.out.pisz(" Detection of joint inconsistencies of type " + *c.type +
-                   " is done by by flattening rules:");
-        c.out.piszcr();
-        c.out.piszcr();
-        c.ui.note(kTitle, "Detection of joint inconsistencies of type " + *c.type +
-                              "\nis done by by flattening rules:");
+        r.line(" Detection of joint inconsistencies of type " + *c.type +
+                   " is done by by flattening rules:",
+               "Detection of joint inconsistencies of type " + *c.type +
+                   "\nis done by by flattening rules:",
+               1);
+        r.show_note();
     }
 }
 
-// Without a type name a record is shown by its constraint alone.
-void write_direct(const Context& c, const JointInconsistency& record) {
-    const std::string n = std::to_string(record.version.number);
-    const std::string m = std::to_string(record.constraint);
+// The verdict on a rule and the constraint it conflicts with; without a type
+// name a record is shown by its constraint alone.
+void write_verdict(const JointReport& c, const JointInconsistency& record, const std::string& how) {
+    const std::string verdict = "Rule " + std::to_string(record.version.number) + " is " + how +
+                                " " + c.type_name() + "-inconsistent with constraint " +
+                                std::to_string(record.constraint) + ":";
     if (c.type) {
-        c.out.pisz(" Rule " + n + " is directly " + *c.type + "-inconsistent with constraint " + m +
-                   ":");
-        c.out.piszcr();
+        c.report.line(" " + verdict, verdict + "\n\n");
     }
-    c.out.pisz(constraint_line(record));
-    c.out.piszcr();
-    c.out.piszcr();
-    if (c.type) {
-        c.ui.note(kTitle, "\n\nRule " + n + " is directly " + *c.type +
-                              "-inconsistent with constraint " + m + ":\n\n" +
-                              constraint_note(record));
-    }
+    c.report.line(constraint_line(record), 1);
+    c.report.note(constraint_note(record)).show_note_if(c.type.has_value());
 }
 
-void write_indirect(const Context& c, const JointInconsistency& record) {
+void write_direct(const JointReport& c, const JointInconsistency& record) {
+    c.report.note("\n\n");
+    write_verdict(c, record, "directly");
+}
+
+void write_indirect(const JointReport& c, const JointInconsistency& record) {
     const FlattenedRule& v = record.version;
     const std::string n = std::to_string(v.number);
-    const std::string m = std::to_string(record.constraint);
-    c.out.pisz(" The result of flattening rule " + n + " is: ");
-    c.out.piszcr();
-    c.out.pisz("   rule_flattened(" + n + ", " + v.conclusion + ", " + "[" +
-               join_names(v.conditions, ",") + "]" + ")");
-    c.out.piszcr();
-    c.out.pisz(" Flattening has been done using rules: " + join_numbers(v.rules_used, ","));
-    c.out.piszcr();
-    if (c.type) {
-        c.out.pisz(" Rule " + n + " is indirectly " + *c.type + "-inconsistent with constraint " +
-                   m + ":");
-        c.out.piszcr();
-    }
-    c.out.pisz(constraint_line(record));
-    c.out.piszcr();
-    c.out.piszcr();
-    if (c.type) {
-        c.ui.note(kTitle, "The result of flattening rule " + n + " is:\n\nrule_flattened(" + n +
-                              ", " + v.conclusion + ", " + bracket_list(v.conditions) +
-                              ")\n\nFlattening has been done using rules: " +
-                              numbers_each_followed(v.rules_used, ", ") + "\n\nRule " + n +
-                              " is indirectly " + *c.type + "-inconsistent with constraint " + m +
-                              ":\n\n" + constraint_note(record));
-    }
+    c.report.line(" The result of flattening rule " + n + " is: ",
+                  "The result of flattening rule " + n + " is:\n\n");
+    c.report.line("   rule_flattened(" + n + ", " + v.conclusion + ", " + "[" +
+                      join_names(v.conditions, ",") + "]" + ")",
+                  "rule_flattened(" + n + ", " + v.conclusion + ", " + bracket_list(v.conditions) +
+                      ")\n\n");
+    c.report.line(" Flattening has been done using rules: " + join_numbers(v.rules_used, ","),
+                  "Flattening has been done using rules: " +
+                      numbers_each_followed(v.rules_used, ", ") + "\n\n");
+    write_verdict(c, record, "indirectly");
 }
 
 // Direct records first, each written; then indirect ones, each version with its
 // first conflicting constraint only.
-void write_records(const Context& c, Findings& findings) {
+void write_records(const JointReport& c, Findings& findings) {
     for (const auto& record : findings.sprzecznosc_2_wszystko) {
         if (record.version.rules_used.empty()) {
             write_direct(c, record);
@@ -142,43 +125,23 @@ void write_records(const Context& c, Findings& findings) {
     }
 }
 
-void write_ending(const Context& c) {
-    c.out.pisz(" End of diagnostic report of joint rule-constraint inconsistencies between");
-    c.out.piszcr();
-    c.out.pisz(" Rule Base:          " + c.rules);
-    c.out.piszcr();
-    c.out.pisz(" and Constraint Base:   " + c.constraints);
-    c.out.piszcr();
-    c.ui.note(kTitle, "End of diagnostic report of joint rule-constraint inconsistencies "
-                      "between\nElementary Exact Rule Base\n    " +
-                          c.rules + "\n and Elementary Exact Constraint Base\n    " +
-                          c.constraints + ".");
+// The whole report; the records of the detection are used up.
+void write_report(const JointReport& c, AppState& state) {
+    Findings& findings = state.findings;
+    write_heading(c);
+    write_records(c, findings);
+    findings.sprzecznosc_2_wszystko.clear();
+    write_joint_ending(c, "inconsistencies",
+                       {.rules = " Rule Base:          " + c.rules,
+                        .constraints = " and Constraint Base:   " + c.constraints,
+                        .note_and = "\n and "});
 }
 
 } // namespace
 
 void pisz_sprzecznosc_2(AppState& state, Dialogs& ui) {
-    Findings& findings = state.findings;
-    if (findings.sprzecznosc_2_wszystko.empty()) {
-        wyznacz_sprzecznosc_2(state.kb, state.askables, findings);
-    }
-    const std::string rules = loaded_name(state.kb.rule.name);
-    const std::string constraints = loaded_name(state.kb.constraint.name);
-    const auto type = finding_type_name(state.rozszerzenie, 'I', 2);
-    ReportWriter out(state.report, ui);
-    const Context context{out, ui, rules, constraints, type};
-    if (findings.sprzecznosc_2_wszystko.empty()) {
-        report_nothing(context);
-        return;
-    }
-    kasowanie_tekst_raportu(state.report);
-    write_heading(context);
-    write_records(context, findings);
-    out.piszcr();
-    findings.sprzecznosc_2_wszystko.clear();
-    write_ending(context);
-    // A cancelled save ends the command silently; there is nothing left to do.
-    raport(out);
+    write_joint_report(
+        state, ui, {kTitle, 'I', has_records, wyznacz_sprzecznosc_2, report_nothing, write_report});
 }
 
 } // namespace orve

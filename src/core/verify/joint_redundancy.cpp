@@ -4,6 +4,8 @@
 #include "verify/joint_redundancy_detection.hpp"
 
 #include "verify/external_inconsistency.hpp"
+#include "verify/joint_report.hpp"
+#include "verify/test_offer.hpp"
 #include "verify/verify_text.hpp"
 
 namespace orve {
@@ -76,26 +78,20 @@ void inform_found(AppState& state, Dialogs& ui, const std::string& rules,
 } // namespace
 
 bool testuj_nadmiar_2(AppState& state, Dialogs& ui) {
-    ui.msg_append("The Rule Base and Constraint Base may be tested for joint  redundancies.\n"
-                  "This test may take a lot of time for large and heavily nested \n"
-                  "rule bases. \n\n"
-                  "This test should be used while developing or modifying rule bases.\n"
-                  "For routine uses of the rule- and constraint bases the test should\n"
-                  "be bypassed.\n\n");
-    if (!ui.yes_no("Choose", offer_text(loaded_name(state.kb.rule.name),
-                                        loaded_name(state.kb.constraint.name)))) {
-        return true;
-    }
-    return informuj_nadmiar_2(state, ui);
+    const JointNames names = joint_names(state, 'R');
+    return offer_test(ui,
+                      std::string("The Rule Base and Constraint Base may be tested for joint  "
+                                  "redundancies.\n") +
+                          kJointTestUse,
+                      offer_text(names.rules, names.constraints),
+                      [&] { return informuj_nadmiar_2(state, ui); });
 }
 
 bool informuj_nadmiar_2(AppState& state, Dialogs& ui) {
     if (state.findings.externally_inconsistent()) {
         return false;
     }
-    const std::string rules = loaded_name(state.kb.rule.name);
-    const std::string constraints = loaded_name(state.kb.constraint.name);
-    const auto type = finding_type_name(state.rozszerzenie, 'R', 2);
+    const auto [rules, constraints, type] = joint_names(state, 'R');
     if (state.findings.reguly_nadmiarowe_n2.empty()) {
         ui.msg_append("  Rule base:           " + rules + "\n  and Constraint Base: " +
                       constraints + "\n  are tested for  joint redundancies.\n\n");

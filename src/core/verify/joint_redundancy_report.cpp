@@ -5,7 +5,9 @@
 #include "askables/list_helpers.hpp"
 #include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
+#include "verify/joint_redundancy.hpp"
 #include "verify/joint_redundancy_detection.hpp"
+#include "verify/joint_report.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>
@@ -16,14 +18,10 @@ namespace {
 
 const char* const kTitle = "Diagnosing joint redundancies";
 
-// Everything the report's parts need.
-struct Context {
-    ReportWriter& out;
-    Dialogs& ui;
-    const std::string& rules;
-    const std::string& constraints;
-    const std::optional<std::string>& type;
-};
+// Whether the last detection left groups to report.
+bool has_groups(const Findings& findings) {
+    return !findings.reguly_nadmiarowe_n2.empty();
+}
 
 // The stored member version of a group's rule: the one with the group's own
 // conditions, so that a rule with several versions or in several groups is
@@ -49,23 +47,23 @@ Names constraint_conditions(const AppState& state, int number) {
     return {};
 }
 
-void write_member(const Context& c, const FlattenedRule& v) {
+void write_member(const JointReport& c, const FlattenedRule& v) {
     const std::string n = std::to_string(v.number);
-    c.out.pisz(" The result of flattening rule " + n + " is: ");
-    c.out.piszcr();
-    c.out.pisz("   rule_flattened(" + n + ", " + v.conclusion + ", " + "[" +
-               join_names(v.conditions, ",") + "]" + ")");
-    c.out.piszcr();
-    c.out.pisz(" The flattening has been done using rules:  " + join_numbers(v.rules_used, ","));
-    c.out.piszcr();
-    c.ui.note(kTitle, "The result of flattening rule  " + n + " is:\n\nrule_flattened(" + n + ", " +
-                          v.conclusion + ", " + bracket_list(v.conditions) +
-                          ")\n\nThe flattening has been done using rules: " +
-                          numbers_each_followed(v.rules_used, ", "));
+    DiagnosticReport& r = c.report;
+    r.line(" The result of flattening rule " + n + " is: ",
+           "The result of flattening rule  " + n + " is:\n\n");
+    r.line("   rule_flattened(" + n + ", " + v.conclusion + ", " + "[" +
+               join_names(v.conditions, ",") + "]" + ")",
+           "rule_flattened(" + n + ", " + v.conclusion + ", " + bracket_list(v.conditions) +
+               ")\n\n");
+    r.line(" The flattening has been done using rules:  " + join_numbers(v.rules_used, ","),
+           "The flattening has been done using rules: " +
+               numbers_each_followed(v.rules_used, ", "));
+    r.show_note();
 }
 
 // Without a type name the verdict line and note are left out.
-void write_group(const Context& c, const Findings& findings, const RedundantGroup& group,
+void write_group(const JointReport& c, const Findings& findings, const RedundantGroup& group,
                  const Names& constraint) {
     for (std::size_t i = 0; i < group.rules.size(); ++i) {
         if (const FlattenedRule* v =
@@ -74,101 +72,73 @@ void write_group(const Context& c, const Findings& findings, const RedundantGrou
         }
     }
     const std::string m = std::to_string(group.constraint);
-    c.out.pisz(" The quoted rules and the constraint " + m + " o postaci");
-    c.out.piszcr();
-    c.out.pisz("   constraint(" + m + ", " + "[" + join_names(constraint, ",") + "]" + ")");
-    c.out.piszcr();
+    DiagnosticReport& r = c.report;
+    r.line(" The quoted rules and the constraint " + m + " o postaci",
+           "The quoted rules and the constrainte " + m);
+    r.line("   constraint(" + m + ", " + "[" + join_names(constraint, ",") + "]" + ")",
+           "\nconstraint(" + m + ", " + bracket_list(constraint) + ")");
+    if (c.type) {
+        r.line(" contain redundancy of type " + *c.type + ".",
+               "\ncontain redundancy of type  " + *c.type + ".");
+    }
+    r.show_note_if(c.type.has_value());
+}
+
+// The verdict becomes the whole report: the buffer is emptied first.
+void report_nothing(const JointReport& c) {
+    DiagnosticReport& r = c.report;
+    kasowanie_tekst_raportu(r.out().buffer());
+    r.out().plain("\n");
+    write_base_names(c, {.rules = " Rule Base:           " + c.rules,
+                         .constraints = "  and Constraint Base: " + c.constraints,
+                         .note_start = "",
+                         .note_end = ""});
+    if (c.type) {
+        r.out().pisz("  have no joint redundancies of type " + *c.type + ".");
+        r.note("\nhave no joint redundancies of type " + *c.type + ".");
+    }
+    r.show_note_if(c.type.has_value());
+}
+
+void write_heading(const JointReport& c) {
+    DiagnosticReport& r = c.report;
+    r.line(" Diagnostic report on joint rule-constraint redundancies between:",
+           "Diagnostic report on joint rule-constraint redundancies between:");
+    write_base_names(c, {.rules = "Rule Base:            " + c.rules,
+                         .constraints = " and Constraint Base:  " + c.constraints,
+                         .blank = 1});
+    r.show_note();
     if (!c.type) {
         return;
     }
-    c.out.pisz(" contain redundancy of type " + *c.type + ".");
-    c.out.piszcr();
-    c.ui.note(kTitle, "The quoted rules and the constrainte " + m + "\nconstraint(" + m + ", " +
-                          bracket_list(constraint) + ")\ncontain redundancy of type  " + *c.type +
-                          ".");
+    r.line(" Joint redundancies of type  " + *c.type + " are detected" +
+               " by flattening rules and comparing their list of conditions",
+           "Joint redundancies of type  " + *c.type + " are detected" +
+               "\nby flattening rules and comparing their list of conditions");
+    r.line(" with those in the constraint base: ", "\nwith those in the constraint base:");
+    r.show_note();
 }
 
-void report_nothing(const Context& c) {
-    c.out.plain("\n");
-    c.out.pisz(" Rule Base:           " + c.rules);
-    c.out.piszcr();
-    c.out.pisz("  and Constraint Base: " + c.constraints);
-    c.out.piszcr();
-    if (!c.type) {
-        return;
+// The whole report; the records of the detection are used up.
+void write_report(const JointReport& c, AppState& state) {
+    Findings& findings = state.findings;
+    write_heading(c);
+    for (const RedundantGroup& group : findings.reguly_nadmiarowe_n2) {
+        write_group(c, findings, group, constraint_conditions(state, group.constraint));
     }
-    c.out.pisz("  have no joint redundancies of type " + *c.type + ".");
-    c.ui.note(kTitle, "Elementary Exact Rule Base\n    " + c.rules +
-                          "\nand Elementary Exact Constraint Base\n    " + c.constraints +
-                          "\nhave no joint redundancies of type " + *c.type + ".");
-}
-
-void write_heading(const Context& c) {
-    c.out.pisz(" Diagnostic report on joint rule-constraint redundancies between:");
-    c.out.piszcr();
-    c.out.pisz("Rule Base:            " + c.rules);
-    c.out.piszcr();
-    c.out.pisz(" and Constraint Base:  " + c.constraints);
-    c.out.piszcr();
-    c.out.piszcr();
-    c.ui.note(kTitle, "Diagnostic report on joint rule-constraint redundancies "
-                      "between:\nElementary Exact Rule Base\n    " +
-                          c.rules + "\nand Elementary Exact Constraint Base\n    " + c.constraints +
-                          ".");
-    if (!c.type) {
-        return;
-    }
-    c.out.pisz(" Joint redundancies of type  " + *c.type + " are detected" +
-               " by flattening rules and comparing their list of conditions");
-    c.out.piszcr();
-    c.out.pisz(" with those in the constraint base: ");
-    c.out.piszcr();
-    c.ui.note(kTitle, "Joint redundancies of type  " + *c.type + " are detected" +
-                          "\nby flattening rules and comparing their list of conditions" +
-                          "\nwith those in the constraint base:");
-}
-
-void write_ending(const Context& c) {
-    c.out.pisz(" End of diagnostic report of joint rule-constraint redundancies between");
-    c.out.piszcr();
-    c.out.pisz(" Rule Base:       " + c.rules);
-    c.out.piszcr();
-    c.out.pisz("and Constraint Base: " + c.constraints);
-    c.out.piszcr();
-    c.ui.note(kTitle, "End of diagnostic report of joint rule-constraint redundancies "
-                      "between\nElementary Exact Rule Base\n    " +
-                          c.rules + "\nand Elementary Exact Constraint Base\n    " + c.constraints +
-                          ".");
+    findings.regula_splaszczona_n2.clear();
+    findings.reguly_nadmiarowe_n2.clear();
+    findings.zbadany_wniosek.clear();
+    write_joint_ending(c, "redundancies",
+                       {.rules = " Rule Base:       " + c.rules,
+                        .constraints = "and Constraint Base: " + c.constraints});
 }
 
 } // namespace
 
 void pisz_nadmiar_2(AppState& state, Dialogs& ui) {
-    Findings& findings = state.findings;
-    if (findings.reguly_nadmiarowe_n2.empty()) {
-        wyznacz_nadmiar_2(state.kb, state.askables, findings);
-    }
-    const std::string rules = loaded_name(state.kb.rule.name);
-    const std::string constraints = loaded_name(state.kb.constraint.name);
-    const auto type = finding_type_name(state.rozszerzenie, 'R', 2);
-    ReportWriter out(state.report, ui);
-    const Context context{out, ui, rules, constraints, type};
-    kasowanie_tekst_raportu(state.report);
-    if (findings.reguly_nadmiarowe_n2.empty()) {
-        report_nothing(context);
-        return;
-    }
-    write_heading(context);
-    for (const RedundantGroup& group : findings.reguly_nadmiarowe_n2) {
-        write_group(context, findings, group, constraint_conditions(state, group.constraint));
-    }
-    out.piszcr();
-    findings.regula_splaszczona_n2.clear();
-    findings.reguly_nadmiarowe_n2.clear();
-    findings.zbadany_wniosek.clear();
-    write_ending(context);
-    // A cancelled save ends the command silently; there is nothing left to do.
-    raport(out);
+    write_joint_report(state, ui,
+                       {kTitle, 'R', has_groups, wyznacz_nadmiar_2, report_nothing, write_report});
 }
 
 } // namespace orve

@@ -3,7 +3,9 @@
 
 #include "verify/external_inconsistency.hpp"
 #include "verify/flat_versions.hpp"
+#include "verify/flattening.hpp"
 #include "verify/flattening_index.hpp"
+#include "verify/test_offer.hpp"
 #include "verify/verify_text.hpp"
 
 #include <set>
@@ -158,10 +160,8 @@ bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findin
 
 void testuj_nadmiar_1(AppState& state, Dialogs& ui) {
     const std::string name = loaded_name(state.kb.rule.name);
-    ui.msg_append("The loaded rule base " + name + kOfferLines);
-    if (ui.yes_no("Choose", offer_text(name))) {
-        informuj_nadmiar(state, ui);
-    }
+    offer_test(ui, "The loaded rule base " + name + kOfferLines, offer_text(name),
+               [&] { return informuj_nadmiar(state, ui); });
 }
 
 bool informuj_nadmiar(AppState& state, Dialogs& ui) {

@@ -2,6 +2,7 @@
 #include "verify/redundancy_report.hpp"
 
 #include "askables/list_helpers.hpp"
+#include "report/diagnostic_report.hpp"
 #include "report/report_save.hpp"
 #include "verify/external_inconsistency.hpp"
 #include "verify/redundancy.hpp"
@@ -65,7 +66,8 @@ void write_pair(ReportWriter& out, const RedundantPair& pair,
 
 // Writes every stored pair of versions whose pair record is still there,
 // consuming one record per pair written.
-void write_pairs(ReportWriter& out, Findings& findings, const std::optional<std::string>& type) {
+void write_pairs(DiagnosticReport& report, Findings& findings,
+                 const std::optional<std::string>& type) {
     auto& records = findings.reguly_nadmiarowe_n1;
     for (const RedundantPair& pair : findings.para_splaszczona_n1) {
         const auto record = std::find(records.begin(), records.end(),
@@ -73,40 +75,33 @@ void write_pairs(ReportWriter& out, Findings& findings, const std::optional<std:
         if (record == records.end()) {
             continue;
         }
-        write_pair(out, pair, type);
+        write_pair(report.out(), pair, type);
         records.erase(record);
         if (type) {
-            out.ui().note(kNoteTitle, pair_note(pair, *type));
+            report.note(pair_note(pair, *type)).show_note();
         }
     }
 }
 
-void write_heading(ReportWriter& out, const std::string& name,
+void write_heading(DiagnosticReport& report, const std::string& name,
                    const std::optional<std::string>& type) {
-    out.pisz(" Diagnostic report on rule redundancies for rule base:");
-    out.piszcr();
-    out.pisz(" " + name);
-    out.piszcr();
-    out.piszcr();
+    report.opening(" Diagnostic report on rule redundancies for rule base:", name);
     if (type) {
-        out.pisz(" Redundancies of type " + *type +
-                 " are detected by flattening rules and comparing their list of conditions.");
-        out.piszcr();
-        out.ui().note("Diagnostic report on rule redundancies for rule base " + name,
-                      "Redundancies of type " + *type +
-                          "\nare detected by flattening rules and \ncomparing their list of "
-                          "conditions.");
+        report.line(" Redundancies of type " + *type +
+                        " are detected by flattening rules and comparing their list of conditions.",
+                    "Redundancies of type " + *type +
+                        "\nare detected by flattening rules and \ncomparing their list of "
+                        "conditions.");
+        report.show_note("Diagnostic report on rule redundancies for rule base " + name);
     }
 }
 
-void write_ending(ReportWriter& out, const std::string& name) {
-    out.piszcr();
-    out.pisz(" End of diagnostic report on rule redundancies of rule base: ");
-    out.piszcr();
-    out.pisz(" " + name + ".");
-    out.ui().note(kNoteTitle, "End of diagnostic report on rule redundancies of \nElementary "
-                              "Exact Rule Base\n" +
-                                  name + ".");
+void write_ending(DiagnosticReport& report, const std::string& name) {
+    report.closing(" End of diagnostic report on rule redundancies of rule base: ", name);
+    report
+        .note("End of diagnostic report on rule redundancies of \nElementary Exact Rule Base\n" +
+              name + ".")
+        .show_note();
 }
 
 } // namespace
@@ -118,19 +113,18 @@ void pisz_nadmiar(AppState& state, Dialogs& ui) {
     }
     const std::string name = loaded_name(state.kb.rule.name);
     const auto type = finding_type_name(state.rozszerzenie, 'R', 1);
-    ReportWriter out(state.report, ui);
-    if (findings.jest_nadmiar) {
-        kasowanie_tekst_raportu(state.report);
-        write_heading(out, name, type);
-    }
-    write_pairs(out, findings, type);
+    DiagnosticReport report(state.report, ui, kNoteTitle);
     if (!findings.jest_nadmiar) {
+        write_pairs(report, findings, type);
         ui.note(kNoteTitle, "The rule base\n   " + name + "\nhas no redundant rules!");
         return;
     }
-    write_ending(out, name);
     // A cancelled save ends the command silently; there is nothing left to do.
-    raport(out);
+    report.write([&] {
+        write_heading(report, name, type);
+        write_pairs(report, findings, type);
+        write_ending(report, name);
+    });
 }
 
 } // namespace orve

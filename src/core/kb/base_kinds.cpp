@@ -1,4 +1,10 @@
-#include "loading/load_texts.hpp"
+#include "kb/base_kinds.hpp"
+
+#include "kb/base_schemas.hpp"
+
+#include <array>
+#include <cstddef>
+#include <utility>
 
 namespace orve {
 
@@ -142,30 +148,52 @@ LoadTexts sound_texts() {
             "Error"};
 }
 
+// An entry whose base is held in `member` of the set and filled by `fill`.
+template <typename Base, typename Fill>
+BaseKindInfo entry(const char* name, Base KnowledgeBaseSet::*member, ClauseSchema schema, Fill fill,
+                   LoadTexts texts, std::optional<MediaFolderTexts> media = std::nullopt) {
+    return {
+        name,
+        std::move(schema),
+        [member, fill](const Clause& c, KnowledgeBaseSet& kb) { fill(c, kb.*member); },
+        [member](KnowledgeBaseSet& kb) -> std::optional<BaseName>& { return (kb.*member).name; },
+        std::move(texts),
+        media};
+}
+
+// An Advice, Graphics or Sound Base entry: one clause type named `functor`.
+BaseKindInfo media_entry(const char* name, MediaBase KnowledgeBaseSet::*member, const char* functor,
+                         LoadTexts texts, MediaFolderTexts folder) {
+    const auto fill = [functor](const Clause& c, MediaBase& base) { fill_media(c, functor, base); };
+    return entry(name, member, media_schema(functor), fill, std::move(texts), folder);
+}
+
+std::array<BaseKindInfo, std::size(kBaseKinds)> make_table() {
+    using K = KnowledgeBaseSet;
+    // In the order of BaseKind.
+    return {entry("Rule Base", &K::rule, rule_schema(), fill_rule, rule_texts()),
+            entry("Model Base", &K::model, model_schema(), fill_model, model_texts()),
+            entry("Constraint Base", &K::constraint, constraint_schema(), fill_constraint,
+                  constraint_texts()),
+            media_entry("Advice Base", &K::advice, "advice", advice_texts(),
+                        {"..\\ADVICES\\", ".HLP", "No subdirectory with advice Text Files for",
+                         "Therefore the advice base can not be loaded.",
+                         "Therefore the advice base can not be loaded."}),
+            media_entry("Graphics Base", &K::graphics, "graphics", graphics_texts(),
+                        {"..\\GRAPHICS\\", ".BMP", "No directory with Graphics Files for",
+                         "Therefore the Graphics Base can not be loaded.",
+                         "herefore the Graphics Base can not be loaded."}),
+            media_entry("Sound Base", &K::sound, "sounds", sound_texts(),
+                        {"..\\SOUNDS\\", ".WAV", "No directory with Sound Files for",
+                         "Therefore the Sound Base can not be loaded.",
+                         "herefore the Sound Base can not be loaded."})};
+}
+
 } // namespace
 
-const LoadTexts& load_texts(BaseKind kind) {
-    static const LoadTexts rule = rule_texts();
-    static const LoadTexts model = model_texts();
-    static const LoadTexts constraint = constraint_texts();
-    static const LoadTexts advice = advice_texts();
-    static const LoadTexts graphics = graphics_texts();
-    static const LoadTexts sound = sound_texts();
-    switch (kind) {
-    case BaseKind::Rule:
-        return rule;
-    case BaseKind::Model:
-        return model;
-    case BaseKind::Constraint:
-        return constraint;
-    case BaseKind::Advice:
-        return advice;
-    case BaseKind::Graphics:
-        return graphics;
-    case BaseKind::Sound:
-        break;
-    }
-    return sound;
+const BaseKindInfo& base_kind(BaseKind kind) {
+    static const auto table = make_table();
+    return table[static_cast<std::size_t>(kind)];
 }
 
 } // namespace orve
