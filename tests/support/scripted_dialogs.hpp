@@ -32,12 +32,13 @@ class ScriptedDialogs : public Dialogs {
     // file name or "" (cancel) for file dialogues, "1 3" for "Pick facts".
     std::deque<std::string> answers;
 
-    std::string window;                // message window text since the last clear
-    std::string all_output;            // every message-window write, clears ignored
-    std::vector<Note> notes;           // notes in call order
-    std::vector<std::string> log;      // one line per call: "kind: title | text"
-    std::vector<MessageList> messages; // "Message" dialogues in call order
-    std::vector<PickList> pick_lines;  // pick-line dialogues in call order
+    std::string window;                  // message window text since the last clear
+    std::string all_output;              // every message-window write, clears ignored
+    std::vector<Note> notes;             // notes in call order
+    std::vector<std::string> log;        // one line per call: "kind: title | text"
+    std::vector<MessageList> messages;   // "Message" dialogues in call order
+    std::vector<PickList> pick_lines;    // pick-line dialogues in call order
+    std::vector<RecordBrowser> browsers; // record browsers in call order
     std::string main_title;
     std::map<int, bool> command_changes; // last state reported per command
 
@@ -68,6 +69,7 @@ class ScriptedDialogs : public Dialogs {
     void show_headed_text(const std::string& title, const std::string& heading,
                           const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
+    void browse_records(const RecordBrowser& browser) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;
     void open_document(const std::string& path) override;
