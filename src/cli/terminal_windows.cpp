@@ -36,12 +36,13 @@ void TerminalDialogs::show_headed_text(const std::string& title, const std::stri
     end_block("dialogue");
 }
 
+// The askables inspection window: its title line, then one name per line.
 void TerminalDialogs::show_list(const std::string& title, const std::vector<std::string>& lines) {
-    begin_block("List", title);
+    begin_block("Inspection of askables", title);
     for (const auto& line : lines) {
         print_text(line);
     }
-    end_block("list");
+    end_block("inspection of askables");
 }
 
 void TerminalDialogs::show_picture(const std::string& title, const std::string& path) {
