@@ -32,15 +32,17 @@ class ScriptedDialogs : public Dialogs {
     // file name or "" (cancel) for file dialogues, "1 3" for "Pick facts".
     std::deque<std::string> answers;
 
-    std::string window;                  // message window text since the last clear
-    std::string all_output;              // every message-window write, clears ignored
-    std::vector<Note> notes;             // notes in call order
-    std::vector<std::string> log;        // one line per call: "kind: title | text"
-    std::vector<MessageList> messages;   // "Message" dialogues in call order
-    std::vector<PickList> pick_lines;    // pick-line dialogues in call order
-    std::vector<RecordBrowser> browsers; // record browsers in call order
+    std::string window;                // message window text since the last clear
+    std::string all_output;            // every message-window write, clears ignored
+    std::vector<Note> notes;           // notes in call order
+    std::vector<std::string> log;      // one line per call: "kind: title | text"
+    std::vector<MessageList> messages; // "Message" dialogues in call order
+    std::vector<PickList> pick_lines;  // pick-line dialogues in call order
     std::string main_title;
     std::map<int, bool> command_changes; // last state reported per command
+
+    // Record browsers in call order; a test picks numbers through `find`.
+    std::vector<RecordBrowser> browsers;
 
     void answer(std::initializer_list<std::string> lines) {
         answers.insert(answers.end(), lines.begin(), lines.end());
