@@ -55,6 +55,7 @@ class TerminalDialogs : public Dialogs {
     void show_list(const std::string& title, const std::vector<std::string>& lines) override {
         windows_.show_list(title, lines);
     }
+    void browse_records(const RecordBrowser& browser) override;
     void show_picture(const std::string& title, const std::string& path) override {
         windows_.show_picture(title, path);
     }

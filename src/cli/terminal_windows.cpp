@@ -35,12 +35,13 @@ void TerminalWindows::show_headed_text(const std::string& title, const std::stri
     io_.end_block("dialogue");
 }
 
+// The askables inspection window: its title line, then one name per line.
 void TerminalWindows::show_list(const std::string& title, const std::vector<std::string>& lines) {
-    io_.begin_block("List", title);
+    io_.begin_block("Inspection of askables", title);
     for (const auto& line : lines) {
         io_.write_text(line);
     }
-    io_.end_block("list");
+    io_.end_block("inspection of askables");
 }
 
 void TerminalWindows::show_picture(const std::string& title, const std::string& path) {

@@ -125,6 +125,12 @@ void ScriptedDialogs::show_list(const std::string& title, const std::vector<std:
     log.push_back("show_list: " + title + " | " + joined);
 }
 
+// The browser is kept whole for the test to pick numbers from; it reads no answer.
+void ScriptedDialogs::browse_records(const RecordBrowser& browser) {
+    log.push_back("browse_records: " + browser.title);
+    browsers.push_back(browser);
+}
+
 void ScriptedDialogs::show_picture(const std::string& title, const std::string& path) {
     log.push_back("show_picture: " + title + " | " + path);
 }

@@ -46,6 +46,9 @@ class ScriptedDialogs : public Dialogs {
     std::map<int, bool> command_changes; // last state reported per command
     std::vector<std::string> edited;     // the text each editor window opened with
 
+    // Record browsers in call order; a test picks numbers through `find`.
+    std::vector<RecordBrowser> browsers;
+
     void answer(std::initializer_list<std::string> lines) {
         answers.insert(answers.end(), lines.begin(), lines.end());
     }
@@ -73,6 +76,7 @@ class ScriptedDialogs : public Dialogs {
     void show_headed_text(const std::string& title, const std::string& heading,
                           const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
+    void browse_records(const RecordBrowser& browser) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;
     void open_document(const std::string& path) override;

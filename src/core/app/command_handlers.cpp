@@ -16,6 +16,7 @@
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_save.hpp"
+#include "ui/base_inspection.hpp"
 #include "verify/exclusivity.hpp"
 #include "verify/flattening_commands.hpp"
 #include "verify/verification_commands.hpp"
@@ -102,6 +103,8 @@ bool nothing(AppState&, Dialogs&) {
 const std::map<int, CommandHandler>& handlers() {
     static const std::map<int, CommandHandler> table = {
         {10062, load<BaseKind::Rule>},
+        {10065, inspect_single_rule},
+        {10066, inspect_all_rules},
         {10067, rule_base<2>},
         {10068, edit<ManagedFile::RuleBase>},
         {10069, create<ManagedFile::RuleBase>},
@@ -109,6 +112,11 @@ const std::map<int, CommandHandler>& handlers() {
         {10071, rule_base<6>},
         {10072, diagnose_redundancies},
         {10074, load<BaseKind::Model>},
+        {10077, inspect_linear_models},
+        {10078, inspect_basic_models},
+        {10079, inspect_extended_models},
+        {10080, inspect_polynomial_models},
+        {10081, inspect_all_models},
         {10082, model_base<2>},
         {10083, model_base<3>},
         {10084, edit<ManagedFile::ModelBase>},
@@ -121,6 +129,8 @@ const std::map<int, CommandHandler>& handlers() {
         {10094, edit<ManagedFile::ConstraintBase>},
         {10095, create<ManagedFile::ConstraintBase>},
         {10096, remove<ManagedFile::ConstraintBase>},
+        {10092, inspect_single_constraint},
+        {10093, inspect_all_constraints},
         {10097, diagnose_joint_inconsistencies},
         {10098, diagnose_joint_redundancies},
         {10100, load<BaseKind::Advice>},

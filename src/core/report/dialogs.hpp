@@ -4,6 +4,8 @@
 // scripted double implement it.
 #pragma once
 
+#include "report/record_browser.hpp"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,6 +120,12 @@ class Dialogs {
     }
     // The askables inspection window: a title line and a list of names.
     virtual void show_list(const std::string& title, const std::vector<std::string>& lines) = 0;
+    // A record browser: the user picks clause numbers from the list and sees each
+    // clause's fields (`RecordBrowser::find`) until closing it. Front ends without
+    // a browser of their own show every clause as text.
+    virtual void browse_records(const RecordBrowser& browser) {
+        show_text(browser.title, browser_as_text(browser));
+    }
     // Shows a picture file (scaled into a dialogue) / plays a sound file without
     // waiting; both are best effort.
     virtual void show_picture(const std::string& title, const std::string& path) = 0;
