@@ -101,6 +101,65 @@ TEST(BaseInspection, AllModelsWithoutAModelBaseFails) {
     EXPECT_EQ(ui.notes, (std::vector<Note>{{"Attention!", "No Model Base for inspection!"}}));
 }
 
+TEST(BaseInspection, MediaBasesShowTheirFileOrSayWhyNot) {
+    struct Case {
+        Command command;
+        MediaBase KnowledgeBaseSet::*base;
+        const char* file;
+        std::string title;
+        std::string none_written;
+        Note none;
+        Note no_clauses;
+    };
+    const Case cases[] = {
+        {inspect_advice_base,
+         &KnowledgeBaseSet::advice,
+         "ADtiny.EEB",
+         "Inspection of Advice Base: ADtiny.EEB",
+         " No Advice Base for inspection.\n",
+         {"Attention!", "No Advice Base for inspection!"},
+         {"Attention!", "No advices in the Advice Base !"}},
+        {inspect_graphics_base,
+         &KnowledgeBaseSet::graphics,
+         "GRtiny.EEB",
+         "Inspecting graphics file GRtiny.EEB",
+         " No graphics file for inspection!\n",
+         {"Attention!", "No graphics file for inspection!"},
+         {"Attention!", "No graphics files in the Graphics Base !"}},
+        {inspect_sound_base,
+         &KnowledgeBaseSet::sound,
+         "SOtiny.EEB",
+         "Sound Base loading SOtiny.EEB",
+         " No Sound Base for inspection\n",
+         {"Attention!", "No Sound Base for inspection"},
+         {"Attention!", "No Sound files in the Sound Base !"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const TempTree tree;
+        AppState state;
+        {
+            ScriptedDialogs ui;
+            EXPECT_FALSE(c.command(state, ui));
+            EXPECT_EQ(ui.window, c.none_written);
+            EXPECT_EQ(ui.notes, std::vector<Note>{c.none});
+        }
+        MediaBase& base = state.kb.*c.base;
+        base.name = BaseName{c.file, tree.write(c.file, "advice(1,\"a1.hlp\")\n").string()};
+        {
+            ScriptedDialogs ui;
+            EXPECT_TRUE(c.command(state, ui));
+            EXPECT_EQ(ui.notes, std::vector<Note>{c.no_clauses});
+        }
+        base.clauses.push_back({});
+        ScriptedDialogs ui;
+        EXPECT_TRUE(c.command(state, ui));
+        EXPECT_TRUE(ui.notes.empty());
+        ASSERT_FALSE(ui.log.empty());
+        EXPECT_EQ(ui.log.front(), "show_text: " + c.title + " | advice(1,\"a1.hlp\")\n");
+    }
+}
+
 TEST(BaseInspection, BrowsersOpenOnTheLoadedClauses) {
     AppState state = loaded_bases();
     state.kb.constraint.constraints = {{1, {"hot", "cold"}}};

@@ -135,4 +135,50 @@ bool inspect_all_constraints(AppState& state, Dialogs& ui) {
     return show_base_file(state, ui, base, "Inspection of Constraint Base: " + base.name);
 }
 
+namespace {
+
+// The texts of one media base's inspection command.
+struct MediaInspection {
+    std::string title;       // the window title before the base name
+    std::string none_loaded; // written and shown when no base is loaded
+    std::string no_clauses;  // the note for a loaded base without clauses
+};
+
+bool inspect_media_base(AppState& state, Dialogs& ui, const MediaBase& base,
+                        const MediaInspection& texts, const std::string& note_none) {
+    if (!base.name) {
+        ui.msg_append(texts.none_loaded + "\n");
+        ui.note("Attention!", note_none);
+        return false;
+    }
+    if (base.clauses.empty()) {
+        ui.note("Attention!", texts.no_clauses);
+        return true;
+    }
+    return show_base_file(state, ui, *base.name, texts.title + base.name->name);
+}
+
+} // namespace
+
+bool inspect_advice_base(AppState& state, Dialogs& ui) {
+    return inspect_media_base(state, ui, state.kb.advice,
+                              {"Inspection of Advice Base: ", " No Advice Base for inspection.",
+                               "No advices in the Advice Base !"},
+                              "No Advice Base for inspection!");
+}
+
+bool inspect_graphics_base(AppState& state, Dialogs& ui) {
+    return inspect_media_base(state, ui, state.kb.graphics,
+                              {"Inspecting graphics file ", " No graphics file for inspection!",
+                               "No graphics files in the Graphics Base !"},
+                              "No graphics file for inspection!");
+}
+
+bool inspect_sound_base(AppState& state, Dialogs& ui) {
+    return inspect_media_base(state, ui, state.kb.sound,
+                              {"Sound Base loading ", " No Sound Base for inspection",
+                               "No Sound files in the Sound Base !"},
+                              "No Sound Base for inspection");
+}
+
 } // namespace orve

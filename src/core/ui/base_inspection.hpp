@@ -1,4 +1,4 @@
-// The inspection commands of the Rule, Model and Constraint Bases: a base file
+// The inspection commands of the bases: a base file
 // shown whole as text, or one clause kind in its record browser. A request for
 // a kind without clauses ends with a note saying so.
 #pragma once
@@ -24,5 +24,11 @@ bool inspect_all_models(AppState& state, Dialogs& ui);
 // "Inspecting a single constraint" / "Inspecting all constraints".
 bool inspect_single_constraint(AppState& state, Dialogs& ui);
 bool inspect_all_constraints(AppState& state, Dialogs& ui);
+
+// "Advice Base inspection", "Graphics Base inspection", "Sound Base inspection":
+// the loaded media base file as text.
+bool inspect_advice_base(AppState& state, Dialogs& ui);
+bool inspect_graphics_base(AppState& state, Dialogs& ui);
+bool inspect_sound_base(AppState& state, Dialogs& ui);
 
 } // namespace orve
