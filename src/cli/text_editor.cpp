@@ -1,5 +1,7 @@
 #include "text_editor.hpp"
 
+#include "kb/file_access.hpp"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -18,22 +20,6 @@ namespace {
 
 std::string reason(int error) {
     return std::generic_category().message(error == 0 ? EIO : error);
-}
-
-// 0 when every byte was written, otherwise the errno.
-int write_all(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 } // namespace

@@ -106,22 +106,6 @@ std::string write_error(const std::string& path, int error) {
            std::generic_category().message(error == 0 ? EIO : error);
 }
 
-// 0 when every byte was written, otherwise the errno.
-int write_all(int fd, const std::string& contents) {
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
 // The permissions of a new file: those of the file it replaces, else the
 // default ones of the process.
 mode_t permissions_for(const std::string& path) {
@@ -220,6 +204,21 @@ std::optional<std::string> write_file_atomically(const std::string& path,
     }
     sync_folder(folder);
     return std::nullopt;
+}
+
+int write_all(int fd, const std::string& contents) {
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
 }
 
 } // namespace orve

@@ -52,4 +52,8 @@ std::optional<FileStart> read_file_start(const std::string& path, std::size_t co
 std::optional<std::string> write_file_atomically(const std::string& path,
                                                  const std::string& contents);
 
+// Writes all of `contents` to the open descriptor, retrying short and
+// interrupted writes: 0 when every byte was written, otherwise the errno.
+int write_all(int fd, const std::string& contents);
+
 } // namespace orve
