@@ -16,7 +16,7 @@ struct AskableLists {
     Names lista_wnioskow_regul;
     Names lista_warunkow_dopytywalnych;
     std::set<std::string> dopytywalny; // askability test of flattening and chaining
-    // Filled by the Model Base issue; present only while a Model Base is loaded.
+    // Present only while a Model Base is loaded.
     std::optional<Names> lista_wszystkich_dopytywalnych_dla_wyswietlania;
     std::optional<Names> lista_argumentow_dopytywalnych;
     std::optional<Names> lista_warunkow_i_argumentow_dopytywalnych;
