@@ -5,7 +5,7 @@
 #include "state/verify_findings.hpp"
 #include "verify/flattening.hpp"
 #include "verify/joint_inconsistency.hpp"
-#include "verify/joint_redundancy.hpp"
+#include "verify/joint_redundancy_detection.hpp"
 #include "verify/redundancy.hpp"
 
 #include <benchmark/benchmark.h>
