@@ -5,6 +5,7 @@
 #   bench/run-bench.sh                 # sizes 10000 50000 100000, 5 runs each
 #   SIZES="10000" RUNS=3 bench/run-bench.sh
 #   CLIPS_SIZES="10000" (default)      # sizes also run under CLIPS
+#   BUILD_DIR=build-rel                # an existing Release build folder
 #
 # Each orve run reads the base, declines the load-time tests, runs forward
 # chaining at the low level of detail in query mode and saves neither summary nor
@@ -14,7 +15,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
-build=${BUILD_DIR:-$repo/build-bench}
+build=${BUILD_DIR:-$repo/build-cli-bench}
 SIZES=${SIZES:-"10000 50000 100000"}
 CLIPS_SIZES=${CLIPS_SIZES:-"10000"}
 RUNS=${RUNS:-5}
