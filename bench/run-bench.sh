@@ -4,7 +4,7 @@
 #
 #   bench/run-bench.sh                 # sizes 10000 50000 100000, 5 runs each
 #   SIZES="10000" RUNS=3 bench/run-bench.sh
-#   CLIPS_SIZES="10000" (default)      # sizes also run under CLIPS
+#   CLIPS_SIZES="10000" (default)      # sizes also run under CLIPS; "" for none
 #   BUILD_DIR=build-rel                # an existing Release build folder
 #
 # Each orve run reads the base, declines the load-time tests, runs forward
@@ -17,7 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(dirname "$here")
 build=${BUILD_DIR:-$repo/build-cli-bench}
 SIZES=${SIZES:-"10000 50000 100000"}
-CLIPS_SIZES=${CLIPS_SIZES:-"10000"}
+CLIPS_SIZES=${CLIPS_SIZES-"10000"} # empty: no CLIPS runs
 RUNS=${RUNS:-5}
 NESTED=${NESTED:-5000}
 work=$(mktemp -d)
