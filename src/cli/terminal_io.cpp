@@ -5,6 +5,20 @@
 
 namespace orve::cli {
 
+namespace {
+
+// Printable ASCII, line feeds and tabs: shown as they are, with no conversion.
+bool plain_ascii(std::string_view bytes) {
+    for (const char c : bytes) {
+        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || (c & 0x80) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void TerminalIo::write(std::string_view text) {
     if (text.empty()) {
         return;
@@ -24,7 +38,12 @@ void TerminalIo::write_display(std::string_view bytes) {
     if (ends_in_carriage_return) {
         bytes.remove_suffix(1);
     }
-    write(to_display(bytes));
+    // Most texts are plain: they skip building a converted copy.
+    if (plain_ascii(bytes)) {
+        write(bytes);
+    } else {
+        write(to_display(bytes));
+    }
     held_carriage_return_ = held_carriage_return_ || ends_in_carriage_return;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +62,21 @@ TEST(VisibleText, ControlCharactersAreEscapedAfterDecoding) {
     for (const auto& c : cases) {
         EXPECT_EQ(to_display(c.bytes), c.shown) << c.what;
         EXPECT_TRUE(raw_controls(to_display(c.bytes)).empty()) << c.what;
+    }
+}
+
+// Plain texts skip the conversion; the message window must still show every
+// text exactly as the conversion would.
+TEST(VisibleText, MessageWindowShowsTextsAsConverted) {
+    const std::vector<std::string> texts = {
+        "plain text\twith a tab\n", "~ and space ",   "delete\x7f",  "bell\x07",
+        "code page \xB9",           "utf-8 \xC4\x85", "C1 \xC2\x9B", "crlf\r\nnext\n"};
+    for (const auto& text : texts) {
+        std::istringstream in;
+        std::ostringstream out;
+        TerminalDialogs ui(in, out, false);
+        ui.msg_append(text);
+        EXPECT_EQ(out.str(), to_display(text)) << text;
     }
 }
 

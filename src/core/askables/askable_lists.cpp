@@ -29,13 +29,15 @@ void write_faulty_facts(const Names& bad, Dialogs& ui) {
 } // namespace
 
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
-    std::vector<Names> condition_lists;
+    // All conditions joined in rule order, without a copy of each rule's list first.
+    Names conditions;
     Names conclusions;
+    conclusions.reserve(rules.rules.size());
     for (const auto& rule : rules.rules) {
-        condition_lists.push_back(rule.conditions);
+        conditions.insert(conditions.end(), rule.conditions.begin(), rule.conditions.end());
         conclusions.push_back(rule.conclusion);
     }
-    lists.lista_warunkow = redukuj(usuniecie_list_wewnetrznych(condition_lists));
+    lists.lista_warunkow = redukuj(conditions);
     lists.lista_wnioskow_regul = usun(end_conclusion, redukuj(conclusions));
     return usun_wszystkie(no_condition,
                           roznica_zbiorow(lists.lista_warunkow, lists.lista_wnioskow_regul));

@@ -78,6 +78,7 @@ Names usuniecie_list_wewnetrznych(const std::vector<Names>& lists) {
 Names redukuj(const Names& list) {
     // Walking backwards, the first sighting of a text is its last occurrence.
     std::unordered_set<std::string_view> seen;
+    seen.reserve(list.size());
     Names kept;
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         if (seen.insert(*it).second) {

@@ -8,7 +8,7 @@ namespace orve {
 
 void ReportWriter::pisz(const std::string& text) {
     ui_.msg_append(text);
-    lista_dla_raportu({text});
+    append(text);
 }
 
 void ReportWriter::piszint(long long value) {
@@ -25,6 +25,15 @@ void ReportWriter::piszcr() {
 
 void ReportWriter::plain(const std::string& text) {
     ui_.msg_append(text);
+}
+
+void ReportWriter::append(const std::string& text) {
+    // Same guarantee as below for a single piece, without building a list of one.
+    std::string& buffer = buffer_.text;
+    if (buffer.size() + text.size() > buffer.capacity()) {
+        buffer.reserve(std::max(buffer.size() + text.size(), 2 * buffer.capacity()));
+    }
+    buffer += text;
 }
 
 void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {

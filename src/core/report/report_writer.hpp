@@ -39,6 +39,9 @@ class ReportWriter {
     Dialogs& ui() { return ui_; }
 
   private:
+    // Appends one piece to the buffer: all of it or, when memory runs out, none.
+    void append(const std::string& text);
+
     ReportBuffer& buffer_;
     Dialogs& ui_;
 };

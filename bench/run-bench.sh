@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Whole-process benchmark of orve-cli on generated propositional bases, against
+# CLIPS (Debian's `clips`) where it is installed. Run by hand; not part of ctest.
+#
+#   bench/run-bench.sh                 # sizes 10000 50000 100000, 5 runs each
+#   SIZES="10000" RUNS=3 bench/run-bench.sh
+#   CLIPS_SIZES="10000" (default)      # sizes also run under CLIPS; "" for none
+#   BUILD_DIR=build-rel                # an existing Release build folder
+#
+# Each orve run reads the base, declines the load-time tests, runs forward
+# chaining at the low level of detail in query mode and saves neither summary nor
+# report. Both programs must derive the same facts. Times are medians of the
+# runs (wall clock of the whole process), memory the peak resident set.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(dirname "$here")
+build=${BUILD_DIR:-$repo/build-cli-bench}
+SIZES=${SIZES:-"10000 50000 100000"}
+CLIPS_SIZES=${CLIPS_SIZES-"10000"} # empty: no CLIPS runs
+RUNS=${RUNS:-5}
+NESTED=${NESTED:-5000}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target orve-cli >/dev/null
+cli="$build/src/cli/orve-cli"
+have_clips=$(command -v clips || true)
+
+# run_timed OUT_PREFIX CMD... : runs CMD with stdin from $input, records seconds
+# and peak KB; stdout goes to OUT_PREFIX.out
+run_timed() {
+    local prefix=$1
+    shift
+    local start end
+    start=$(date +%s.%N)
+    /usr/bin/time -v -o "$prefix.time" "$@" <"$input" >"$prefix.out" 2>/dev/null
+    end=$(date +%s.%N)
+    echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }' >>"$prefix.secs"
+    awk -F': ' '/Maximum resident set size/ { print $2 }' "$prefix.time" >>"$prefix.kb"
+}
+
+median() { sort -g "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+orve_facts() { # the facts listed after the run, one a line, sorted
+    awk '/^Following facts have been determined:$/ { on = 1; next }
+         on && (/^$/ || /^===/) { exit }
+         on { print }' "$1" | sort
+}
+
+clips_facts() {
+    sed -n 's/^f-[0-9]* *(\(.*\))$/\1/p' "$1" | grep -v '^initial-fact$' | sort
+}
+
+forward_input() { # answers for reading the base and one forward run
+    printf '10062\nRU%s.EEB\nn\nn\nn\n10154\n1\nNO\n2\nn\nn\n' "$1"
+}
+
+declare -A secs kb
+printf '%-6s %7s %9s %9s %9s %9s %8s\n' shape rules orve_s orve_MB clips_s clips_MB ratio
+for size in $SIZES; do
+    for shape in chain dag wide; do
+        dir="$work/$shape-$size"
+        mkdir -p "$dir"
+        python3 "$here/generate_bases.py" "$shape" "$size" "$dir"
+        input="$dir/input.txt"
+        forward_input "$shape" >"$input"
+        for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/orve" "$cli"); done
+        orve_s=$(median "$dir/orve.secs")
+        orve_mb=$(awk -v k="$(median "$dir/orve.kb")" 'BEGIN { printf "%.1f", k / 1024 }')
+        secs[$shape-$size]=$orve_s
+        clips_s=- clips_mb=- ratio=-
+        if [[ -n $have_clips && " $CLIPS_SIZES " == *" $size "* ]]; then
+            printf '(load "%s.clp")\n(reset)\n(run)\n(facts)\n(exit)\n' "$shape" >"$dir/run.clp"
+            input=/dev/null
+            for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/clips" clips -f run.clp); done
+            if ! diff <(orve_facts "$dir/orve.out") <(clips_facts "$dir/clips.out") >/dev/null; then
+                echo "$shape $size: orve and CLIPS derive different facts" >&2
+                exit 1
+            fi
+            clips_s=$(median "$dir/clips.secs")
+            clips_mb=$(awk -v k="$(median "$dir/clips.kb")" 'BEGIN { printf "%.1f", k / 1024 }')
+            ratio=$(awk -v a="$clips_s" -v b="$orve_s" 'BEGIN { printf "%.0fx", a / b }')
+        fi
+        printf '%-6s %7s %9s %9s %9s %9s %8s\n' "$shape" "$size" "$orve_s" "$orve_mb" \
+            "$clips_s" "$clips_mb" "$ratio"
+    done
+done
+
+# time ratio of the largest size to half of it, where both were run
+echo
+for shape in chain dag wide; do
+    for size in $SIZES; do
+        half=$((size / 2))
+        if [[ -n ${secs[$shape-$half]:-} ]]; then
+            awk -v s="$shape" -v h="$half" -v n="$size" -v a="${secs[$shape-$half]}" \
+                -v b="${secs[$shape-$size]}" 'BEGIN { printf "%s %d -> %d rules: %.2fx time\n", s, h, n, b / a }'
+        fi
+    done
+done
+
+# reading alone: the largest wide base, load-time tests declined
+largest=$(echo "$SIZES" | tr ' ' '\n' | sort -n | tail -1)
+dir="$work/load"
+mkdir -p "$dir"
+python3 "$here/generate_bases.py" wide "$largest" "$dir"
+input="$dir/input.txt"
+printf '10062\nRUwide.EEB\nn\nn\nn\n' >"$input"
+for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/load" "$cli"); done
+bytes=$(stat -c %s "$dir/RUwide.EEB")
+awk -v b="$bytes" -v s="$(median "$dir/load.secs")" -v k="$(median "$dir/load.kb")" 'BEGIN {
+    printf "\nreading %.1f MB: %.3f s (%.0f MB/s), peak %.1f MB (%.1fx the file)\n",
+        b / 1e6, s, b / 1e6 / s, k / 1024, k * 1024 / b }'
+
+# load-time verification tests accepted on a nested base
+dir="$work/nested"
+mkdir -p "$dir"
+python3 "$here/generate_bases.py" nested "$NESTED" "$dir"
+input="$dir/input.txt"
+printf '10062\nRUnested.EEB\ny\ny\ny\nn\nn\n' >"$input"
+for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/nested" "$cli"); done
+awk -v n="$NESTED" -v s="$(median "$dir/nested.secs")" -v k="$(median "$dir/nested.kb")" \
+    'BEGIN { printf "nested base of %d rules, load-time tests run: %.3f s, peak %.1f MB\n", n, s, k / 1024 }'
