@@ -89,10 +89,12 @@ std::string read_cell(SQLHSTMT statement, SQLUSMALLINT column) {
         if (indicator == SQL_NULL_DATA) {
             return "";
         }
-        const bool cut =
-            indicator == SQL_NO_TOTAL || static_cast<std::size_t>(indicator) >= buffer.size();
-        cell += cut ? std::string(buffer.data(), buffer.size() - 1) : std::string(buffer.data());
-        if (!cut || result == SQL_SUCCESS || cell.size() >= kMaxCellBytes) {
+        // A part that filled the buffer says so with a warning; the rest follows.
+        const bool more =
+            result == SQL_SUCCESS_WITH_INFO &&
+            (indicator == SQL_NO_TOTAL || static_cast<std::size_t>(indicator) >= buffer.size());
+        cell += more ? std::string(buffer.data(), buffer.size() - 1) : std::string(buffer.data());
+        if (!more || cell.size() >= kMaxCellBytes) {
             return cell;
         }
     }
@@ -118,7 +120,8 @@ std::vector<std::string> data_source_names() {
     if (!open_environment(environment)) {
         return names;
     }
-    std::array<SQLCHAR, SQL_MAX_DSN_LENGTH + 1> name{};
+    // Wider than SQL_MAX_DSN_LENGTH: unixODBC takes longer names.
+    std::array<SQLCHAR, 256> name{};
     std::array<SQLCHAR, 256> description{};
     SQLSMALLINT name_length = 0;
     SQLSMALLINT description_length = 0;
