@@ -42,16 +42,16 @@ struct PickList {
     std::vector<std::string> lines;
 };
 
-// What the base editor window asks of the logic: its "Save" and "Save as"
-// commands and its close box. Each returns true when the window is to close;
-// false keeps the window open with the text as it is (a cancelled "Save as",
-// a file that could not be written).
 // One heading with the lines under it, a part of a window of headed lists.
 struct ListSection {
     std::string heading;
     std::vector<std::string> lines;
 };
 
+// What the base editor window asks of the logic: its "Save" and "Save as"
+// commands and its close box. Each returns true when the window is to close;
+// false keeps the window open with the text as it is (a cancelled "Save as",
+// a file that could not be written).
 class EditorRequests {
   public:
     virtual ~EditorRequests() = default;
