@@ -14,6 +14,7 @@ layers=(
   "verify models"
   "model_verify"
   "loading chaining ui"
+  "import"
   "files"
   "app"
 )

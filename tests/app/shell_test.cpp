@@ -69,11 +69,11 @@ TEST_F(ShellTest, SmallCommandsOfTheMainWindow) {
         (Note{"Attention", "The path to bases is set-up as a result of loading the Rule Base"}));
 }
 
-TEST_F(ShellTest, CommandsOfLaterWorkSayTheyAreNotAvailable) {
+TEST_F(ShellTest, ImportWithoutRuleBaseDoesNothingVisible) {
     shell.state().commands.set(10063, true);
-    shell.run_command(10063);
-    EXPECT_EQ(ui.window, "The command 'Importing askable conditions and argument values from "
-                         "external data sources' is not available yet.\n");
+    EXPECT_EQ(shell.run_command(10063), CommandResult::Failed);
+    EXPECT_TRUE(ui.log.empty());
+    EXPECT_EQ(ui.window, "");
 }
 
 TEST_F(ShellTest, HelpOpensTheUserGuideFromAnyFolder) {

@@ -125,6 +125,18 @@ void ScriptedDialogs::show_list(const std::string& title, const std::vector<std:
     log.push_back("show_list: " + title + " | " + joined);
 }
 
+void ScriptedDialogs::show_sections(const std::string& title,
+                                    const std::vector<ListSection>& sections) {
+    std::string joined;
+    for (const auto& section : sections) {
+        joined += " | " + section.heading + " ";
+        for (const auto& line : section.lines) {
+            joined += line + ";";
+        }
+    }
+    log.push_back("show_sections: " + title + joined);
+}
+
 // The browser is kept whole for the test to pick numbers from; it reads no answer.
 void ScriptedDialogs::browse_records(const RecordBrowser& browser) {
     log.push_back("browse_records: " + browser.title);

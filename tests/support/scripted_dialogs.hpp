@@ -76,6 +76,7 @@ class ScriptedDialogs : public Dialogs {
     void show_headed_text(const std::string& title, const std::string& heading,
                           const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
+    void show_sections(const std::string& title, const std::vector<ListSection>& sections) override;
     void browse_records(const RecordBrowser& browser) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;

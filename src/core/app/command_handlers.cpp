@@ -13,6 +13,7 @@
 #include "files/media_browsing.hpp"
 #include "files/report_files.hpp"
 #include "files/user_guide.hpp"
+#include "import/import_command.hpp"
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_save.hpp"
@@ -103,6 +104,7 @@ bool nothing(AppState&, Dialogs&) {
 const std::map<int, CommandHandler>& handlers() {
     static const std::map<int, CommandHandler> table = {
         {10062, load<BaseKind::Rule>},
+        {10063, import_from_data_source},
         {10065, inspect_single_rule},
         {10066, inspect_all_rules},
         {10067, rule_base<2>},

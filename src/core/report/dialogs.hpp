@@ -42,6 +42,12 @@ struct PickList {
     std::vector<std::string> lines;
 };
 
+// One heading with the lines under it, a part of a window of headed lists.
+struct ListSection {
+    std::string heading;
+    std::vector<std::string> lines;
+};
+
 // What the base editor window asks of the logic: its "Save" and "Save as"
 // commands and its close box. Each returns true when the window is to close;
 // false keeps the window open with the text as it is (a cancelled "Save as",
@@ -120,6 +126,18 @@ class Dialogs {
     }
     // The askables inspection window: a title line and a list of names.
     virtual void show_list(const std::string& title, const std::vector<std::string>& lines) = 0;
+    // A read-only window of headed lists that "&OK" closes (the imported facts
+    // inspection). Front ends without a window of their own show it as text.
+    virtual void show_sections(const std::string& title, const std::vector<ListSection>& sections) {
+        std::string text;
+        for (const auto& section : sections) {
+            text += section.heading + "\n";
+            for (const auto& line : section.lines) {
+                text += "    " + line + "\n";
+            }
+        }
+        show_text(title, text);
+    }
     // A record browser: the user picks clause numbers from the list and sees each
     // clause's fields (`RecordBrowser::find`) until closing it. Front ends without
     // a browser of their own show every clause as text.
