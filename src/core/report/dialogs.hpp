@@ -163,6 +163,21 @@ class Dialogs {
         (void)requests;
         show_text(title, text);
     }
+    // --- progress of long work ---
+
+    // A long test (a verification test, flattening all rules) starts: `title`
+    // names it. Front ends show a cancellable progress indicator.
+    virtual void progress_begin(const std::string& title) { (void)title; }
+    // `done` of `total` steps are finished (`total` 0: unknown). Returns false
+    // when the user asked to cancel; the work then stops and leaves no verdict.
+    virtual bool progress_step(long long done, long long total) {
+        (void)done;
+        (void)total;
+        return true;
+    }
+    // The long test ended (finished or cancelled).
+    virtual void progress_end() {}
+
     // The main window's title changed.
     virtual void set_main_title(const std::string& title) = 0;
     // A menu command was enabled or disabled.
