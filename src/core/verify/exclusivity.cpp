@@ -45,9 +45,13 @@ void announce(Dialogs& ui, int kind, bool with_constraints) {
     }
 }
 
-// The picked rules in list order, each with its first flattened version; a rule
-// without any version takes no part.
-std::vector<Tested> pick_rules(const AppState& state, Dialogs& ui) {
+// The rule picked at each position of the list, as its first token names it.
+struct Picked {
+    std::vector<const Rule*> rules;
+};
+
+// The rules the user picks, in list order.
+Picked pick_rules(const AppState& state, Dialogs& ui) {
     const std::set<int> excluded(state.findings.reguly_sprzeczne_dla_analizy.begin(),
                                  state.findings.reguly_sprzeczne_dla_analizy.end());
     std::vector<const Rule*> listed;
@@ -60,8 +64,7 @@ std::vector<Tested> pick_rules(const AppState& state, Dialogs& ui) {
     }
     const auto picked = ui.pick_facts({"Pick conclusions tested for exclusivity!",
                                        "Pick conclusions tested for exclusivity", lines});
-    const FlatteningIndex index(state.kb.rule, state.askables);
-    std::vector<Tested> tested;
+    Picked result;
     for (const int position : picked) {
         if (position < 0 || static_cast<std::size_t>(position) >= listed.size()) {
             continue;
@@ -69,10 +72,25 @@ std::vector<Tested> pick_rules(const AppState& state, Dialogs& ui) {
         // The line's first token names the rule; the first rule of that number
         // is taken, as a repeated number would be looked up.
         const int number = listed[static_cast<std::size_t>(position)]->number;
-        const auto rule = std::find_if(state.kb.rule.rules.begin(), state.kb.rule.rules.end(),
-                                       [number](const Rule& r) { return r.number == number; });
-        splaszcz(index, rule->conditions, [&](const Flattened& first) {
-            tested.push_back({rule->number, rule->conclusion, first.conditions});
+        result.rules.push_back(&*std::find_if(state.kb.rule.rules.begin(),
+                                              state.kb.rule.rules.end(),
+                                              [number](const Rule& r) { return r.number == number; }));
+    }
+    return result;
+}
+
+// The picked rules, each with its first flattened version; a rule without any
+// version takes no part.
+std::vector<Tested> flatten_picked(const AppState& state, const Picked& picked,
+                                   TestProgress& progress) {
+    const FlatteningIndex index(state.kb.rule, state.askables);
+    std::vector<Tested> tested;
+    const auto total = static_cast<long long>(picked.rules.size());
+    for (std::size_t i = 0; i < picked.rules.size(); ++i) {
+        progress.reach(static_cast<long long>(i), total);
+        const Rule& rule = *picked.rules[i];
+        splaszcz(index, rule.conditions, [&](const Flattened& first) {
+            tested.push_back({rule.number, rule.conclusion, first.conditions});
             return false;
         });
     }
@@ -196,9 +214,14 @@ void write_results(Dialogs& ui, const std::vector<Tested>& tested, const std::ve
 
 // `czesc_wspolna`: false when a situation could not be judged.
 bool czesc_wspolna(AppState& state, Dialogs& ui, int kind) {
-    const std::vector<Tested> tested = pick_rules(state, ui);
-    const auto failure = exclusivity_failure(state.kb, tested, kind);
-    if (!failure) {
+    const Picked picked = pick_rules(state, ui);
+    std::vector<Tested> tested;
+    std::optional<bool> failure;
+    const auto analyse = [&](TestProgress& progress) {
+        tested = flatten_picked(state, picked, progress);
+        failure = exclusivity_failure(state.kb, tested, kind, progress);
+    };
+    if (!run_cancellable(ui, "Testing conclusions for exclusivity", analyse) || !failure) {
         return false;
     }
     write_results(ui, tested,
@@ -210,9 +233,13 @@ bool czesc_wspolna(AppState& state, Dialogs& ui, int kind) {
 } // namespace
 
 std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
-                                        const std::vector<ExclusivityRule>& rules, int kind) {
+                                        const std::vector<ExclusivityRule>& rules, int kind,
+                                        TestProgress& progress) {
     bool failure = false;
-    for (const ExclusivityRule& situation : rules) {
+    const auto total = static_cast<long long>(rules.size());
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        progress.reach(static_cast<long long>(i), total);
+        const ExclusivityRule& situation = rules[i];
         const auto exclusions = exclusions_exist(kb, situation.conditions);
         if (!exclusions) {
             return std::nullopt;

@@ -12,6 +12,8 @@ namespace orve {
 
 namespace {
 
+const char* const kExternalTestTitle = "Testing external inconsistencies";
+
 std::string upper(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -83,9 +85,9 @@ std::optional<std::string> finding_type_name(const std::string& rozszerzenie, ch
     return std::string(1, letter) + "EE" + std::to_string(digit);
 }
 
-void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings) {
+void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings, TestProgress& progress) {
     findings.sprzecznosc_1z.reset();
-    search_inconsistencies(rules.rules, findings);
+    search_inconsistencies(rules.rules, findings, {}, progress);
     findings.sprzecznosc_1z = !findings.reguly_sprzeczne.empty();
 }
 
@@ -105,8 +107,14 @@ bool testuj_sprzecznosc_1z(AppState& state, Dialogs& ui) {
 
 bool informuj_sprzecznosc_1z(AppState& state, Dialogs& ui) {
     // A standing "YES" verdict is kept until the next Rule Base loading.
-    if (!state.findings.externally_inconsistent()) {
-        badaj_sprzecznosc_1z(state.kb.rule, state.findings);
+    if (!state.findings.externally_inconsistent() &&
+        !run_cancellable(
+            ui, kExternalTestTitle,
+            [&](TestProgress& progress) {
+                badaj_sprzecznosc_1z(state.kb.rule, state.findings, progress);
+            },
+            state.findings)) {
+        return true;
     }
     const std::string name = loaded_name(state.kb.rule.name);
     const auto type = finding_type_name(state.rozszerzenie, 'I', 1);

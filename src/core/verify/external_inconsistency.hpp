@@ -4,6 +4,7 @@
 
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
+#include "verify/test_progress.hpp"
 
 #include <optional>
 #include <string>
@@ -17,14 +18,16 @@ std::optional<std::string> finding_type_name(const std::string& rozszerzenie, ch
                                              int digit);
 
 // `badaj_sprzecznosc_1z`: the detection; records and verdict in `findings`.
-void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings);
+void badaj_sprzecznosc_1z(const RuleBase& rules, Findings& findings,
+                          TestProgress& progress = no_progress());
 
 // `testuj_sprzecznosc_1z`: the offer after loading. False when the base is
 // externally inconsistent.
 bool testuj_sprzecznosc_1z(AppState& state, Dialogs& ui);
 
 // `informuj_sprzecznosc_1z`: runs the test unless the verdict is already "YES",
-// informs the user and enables 10071. False for an inconsistent base.
+// informs the user and enables 10071. False for an inconsistent base; true,
+// with nothing changed, when the user cancels the test.
 bool informuj_sprzecznosc_1z(AppState& state, Dialogs& ui);
 
 } // namespace orve

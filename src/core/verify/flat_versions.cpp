@@ -22,7 +22,8 @@ Numbers rules_used_for_display(const Numbers& rules_used) {
 const std::vector<FlatVersion>& FlatVersionCache::versions(std::size_t rule) {
     if (done_[rule] == 0) {
         auto& found = versions_[rule];
-        flatten_ids(index_, index_.rule_conditions(rule), [&found](const FlatView& view) {
+        flatten_ids(index_, index_.rule_conditions(rule), [this, &found](const FlatView& view) {
+            progress_.tick();
             found.push_back({view.conditions, applied_without_zeros(view.applied)});
             return true;
         });

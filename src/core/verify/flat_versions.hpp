@@ -4,6 +4,7 @@
 
 #include "kb/knowledge_base.hpp"
 #include "verify/flattening_index.hpp"
+#include "verify/test_progress.hpp"
 
 #include <cstddef>
 #include <vector>
@@ -24,14 +25,18 @@ struct FlatVersion {
 // compare versions of many rules flatten every rule once.
 class FlatVersionCache {
   public:
-    explicit FlatVersionCache(const FlatteningIndex& index)
-        : index_(index), versions_(index.rules().size()), done_(index.rules().size(), 0) {}
+    // Each version computed counts as a step of `progress`.
+    explicit FlatVersionCache(const FlatteningIndex& index,
+                              TestProgress& progress = no_progress())
+        : index_(index), progress_(progress), versions_(index.rules().size()),
+          done_(index.rules().size(), 0) {}
 
     const std::vector<FlatVersion>& versions(std::size_t rule);
     const FlatteningIndex& index() const { return index_; }
 
   private:
     const FlatteningIndex& index_;
+    TestProgress& progress_;
     std::vector<std::vector<FlatVersion>> versions_;
     std::vector<char> done_;
 };

@@ -5,6 +5,7 @@
 #include "verify/flat_versions.hpp"
 #include "verify/flattening.hpp"
 #include "verify/flattening_index.hpp"
+#include "verify/test_progress.hpp"
 #include "verify/verify_text.hpp"
 
 #include <algorithm>
@@ -86,16 +87,21 @@ bool flatten_all_rules(AppState& state, Dialogs& ui) {
                         "Rules used for flattening"});
     const FlatteningIndex index(state.kb.rule, state.askables);
     const std::set<int> excluded = excluded_rules(state.findings);
-    for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
-        if (excluded.count(index.rules()[rule].number) != 0) {
-            continue;
+    bool go_on = true;
+    // A cancel ends the command like a No: at once, without a note.
+    const auto show_all = [&](TestProgress& progress) {
+        const auto total = static_cast<long long>(index.rules().size());
+        for (std::size_t rule = 0; go_on && rule < index.rules().size(); ++rule) {
+            progress.reach(static_cast<long long>(rule), total);
+            go_on = excluded.count(index.rules()[rule].number) != 0 ||
+                    show_versions(ui, index, rule,
+                                  "Flattened rules: Number, Conclusion, List of askable "
+                                  "condition, Rules used for flattening",
+                                  "\n\nNext flattened rule?");
         }
-        if (!show_versions(ui, index, rule,
-                           "Flattened rules: Number, Conclusion, List of askable condition, Rules "
-                           "used for flattening",
-                           "\n\nNext flattened rule?")) {
-            return true;
-        }
+    };
+    if (!run_cancellable(ui, "Flattening all rules", show_all) || !go_on) {
+        return true;
     }
     ui.note("Attention!", state.findings.externally_inconsistent()
                               ? "Externally inconsistent rules may not be flattened!"

@@ -169,13 +169,14 @@ class CycleSearch {
 
     // Records every path back to the tested rule's conclusion; false when the
     // keeper stopped the search.
-    bool run(std::size_t tested, RecordKeeper& keeper) {
+    bool run(std::size_t tested, RecordKeeper& keeper, TestProgress& progress) {
         target_ = graph_.rule_conclusion[tested];
         tested_ = {tested};
         blocking_.block(target_);
         path_.push_back({target_, &tested_});
         bool going = true;
         while (going && !path_.empty()) {
+            progress.tick();
             going = keeper.step() && advance(keeper);
         }
         path_.clear();
@@ -273,15 +274,17 @@ void list_remaining(const std::vector<Rule>& rules, const std::vector<bool>& inc
 } // namespace
 
 void search_inconsistencies(const std::vector<Rule>& rules, Findings& findings,
-                            const InconsistencyLimits& limits) {
+                            const InconsistencyLimits& limits, TestProgress& progress) {
     findings.reguly_sprzeczne.clear();
     findings.unlisted_inconsistencies = {};
     const ConclusionGraph graph = build_conclusion_graph(rules);
     const std::vector<bool> inconsistent = inconsistent_rules(graph);
     RecordKeeper keeper(findings, limits);
     CycleSearch search(rules, graph);
+    const auto total = static_cast<long long>(rules.size());
     for (std::size_t tested = 0; tested < rules.size(); ++tested) {
-        if (inconsistent[tested] && !search.run(tested, keeper)) {
+        progress.reach(static_cast<long long>(tested), total);
+        if (inconsistent[tested] && !search.run(tested, keeper, progress)) {
             break;
         }
     }

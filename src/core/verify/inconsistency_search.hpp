@@ -3,6 +3,7 @@
 #pragma once
 
 #include "state/verify_findings.hpp"
+#include "verify/test_progress.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +32,9 @@ struct InconsistencyLimits {
 // `reguly_sprzeczne_dla_analizy` and `unlisted_inconsistencies`. Between two
 // records the search does work linear in the base, since branches that cannot
 // lead back to the tested conclusion are blocked (Johnson's circuit search).
+// Reports each tested rule and the search steps to `progress`.
 void search_inconsistencies(const std::vector<Rule>& rules, Findings& findings,
-                            const InconsistencyLimits& limits = {});
+                            const InconsistencyLimits& limits = {},
+                            TestProgress& progress = no_progress());
 
 } // namespace orve

@@ -174,11 +174,14 @@ void inform_inconsistent(AppState& state, Dialogs& ui, const std::string& rules,
 } // namespace
 
 bool wyznacz_sprzecznosc_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
-                           Findings& findings) {
+                           Findings& findings, TestProgress& progress) {
     const FlatteningIndex index(kb.rule, askables);
     VersionTester tester(index, kb.constraint.constraints, findings);
+    const auto total = static_cast<long long>(index.rules().size());
     for (std::size_t rule = 0; rule < index.rules().size(); ++rule) {
+        progress.reach(static_cast<long long>(rule), total);
         flatten_ids(index, index.rule_conditions(rule), [&](const FlatView& view) {
+            progress.tick();
             tester.test(rule, view);
             return true;
         });
@@ -210,7 +213,17 @@ bool informuj_sprzecznosc_2(AppState& state, Dialogs& ui) {
     const std::string& constraints = names.constraints;
     ui.msg_append("  Rule Base:           " + rules + "\n  and Constraint Base: " + constraints +
                   "\n  are tested for joint inconsistencies\n\n");
-    if (wyznacz_sprzecznosc_2(state.kb, state.askables, state.findings)) {
+    bool consistent = false;
+    if (!run_cancellable(
+            ui, kJointInconsistencyTestTitle,
+            [&](TestProgress& progress) {
+                consistent =
+                    wyznacz_sprzecznosc_2(state.kb, state.askables, state.findings, progress);
+            },
+            state.findings)) {
+        return true;
+    }
+    if (consistent) {
         inform_consistent(ui, rules, constraints);
         return true;
     }

@@ -95,7 +95,16 @@ bool informuj_nadmiar_2(AppState& state, Dialogs& ui) {
     if (state.findings.reguly_nadmiarowe_n2.empty()) {
         ui.msg_append("  Rule base:           " + rules + "\n  and Constraint Base: " +
                       constraints + "\n  are tested for  joint redundancies.\n\n");
-        if (wyznacz_nadmiar_2(state.kb, state.askables, state.findings)) {
+        bool none = false;
+        if (!run_cancellable(
+                ui, kJointRedundancyTestTitle,
+                [&](TestProgress& progress) {
+                    none = wyznacz_nadmiar_2(state.kb, state.askables, state.findings, progress);
+                },
+                state.findings)) {
+            return true;
+        }
+        if (none) {
             inform_none(ui, rules, constraints, type);
             return true;
         }

@@ -13,7 +13,8 @@ bool testuj_nadmiar_2(AppState& state, Dialogs& ui);
 
 // `informuj_nadmiar_2`: runs the detection unless groups are recorded, informs
 // the user; enables the diagnosing command and returns false when redundancy
-// exists. False, silently, for an externally inconsistent Rule Base.
+// exists. False, silently, for an externally inconsistent Rule Base. True,
+// with nothing changed, when the user cancels the detection.
 bool informuj_nadmiar_2(AppState& state, Dialogs& ui);
 
 } // namespace orve

@@ -19,8 +19,10 @@ struct Candidate {
 
 class Detection {
   public:
-    Detection(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings)
-        : index_(kb.rule, askables), cache_(index_), findings_(findings),
+    Detection(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings,
+              TestProgress& progress)
+        : index_(kb.rule, askables), cache_(index_, progress), progress_(progress),
+          findings_(findings),
           mark_(index_.name_count(), 0), epoch_(index_.name_count(), 0),
           computed_(index_.name_count(), kNever), count_(index_.name_count(), 0) {
         for (const auto& [conclusion, number] : findings.zbadany_wniosek) {
@@ -29,8 +31,10 @@ class Detection {
     }
 
     void run(const std::vector<Constraint>& constraints) {
-        for (const Constraint& constraint : constraints) {
-            run(constraint);
+        const auto total = static_cast<long long>(constraints.size());
+        for (std::size_t c = 0; c < constraints.size(); ++c) {
+            progress_.reach(static_cast<long long>(c), total);
+            run(constraints[c]);
         }
     }
 
@@ -52,6 +56,7 @@ class Detection {
             }
             const auto slot = static_cast<std::size_t>(index_.rule_conclusion(rule));
             for (const FlatVersion& version : cache_.versions(rule)) {
+                progress_.tick();
                 for (std::size_t n = occurrences(members, version); n > 0; --n) {
                     if (computed_[slot] == epoch_[slot]) {
                         continue;
@@ -159,6 +164,7 @@ class Detection {
 
     const FlatteningIndex index_;
     FlatVersionCache cache_;
+    TestProgress& progress_;
     Findings& findings_;
     std::set<std::pair<NameId, int>> marked_;
     std::vector<unsigned> mark_;
@@ -171,8 +177,8 @@ class Detection {
 } // namespace
 
 bool wyznacz_nadmiar_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
-                       Findings& findings) {
-    Detection(kb, askables, findings).run(kb.constraint.constraints);
+                       Findings& findings, TestProgress& progress) {
+    Detection(kb, askables, findings, progress).run(kb.constraint.constraints);
     findings.joint_redundancy_found = !findings.reguly_nadmiarowe_n2.empty();
     return !findings.joint_redundancy_found;
 }

@@ -138,7 +138,8 @@ void write_report(const JointReport& c, AppState& state) {
 
 void pisz_nadmiar_2(AppState& state, Dialogs& ui) {
     write_joint_report(state, ui,
-                       {kTitle, 'R', has_groups, wyznacz_nadmiar_2, report_nothing, write_report});
+                       {kTitle, 'R', has_groups, wyznacz_nadmiar_2, kJointRedundancyTestTitle,
+                        report_nothing, write_report});
 }
 
 } // namespace orve

@@ -4,6 +4,7 @@
 
 #include "report/diagnostic_report.hpp"
 #include "state/app_state.hpp"
+#include "verify/test_progress.hpp"
 
 #include <optional>
 #include <string>
@@ -61,16 +62,19 @@ struct JointReportFrame {
     char letter;       // the type's first letter
     // Whether the last detection left records to report.
     bool (*kept)(const Findings& findings);
-    // The detection, run first when the last one left none.
-    bool (*detect)(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings);
+    // The detection, run first when the last one left none, and the title of
+    // its progress indicator.
+    bool (*detect)(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings,
+                   TestProgress& progress);
+    const char* progress_title;
     // The verdict when there are none; the frame leaves the buffer as it is.
     void (*nothing)(const JointReport& c);
     // The report, written into the emptied buffer and then offered for saving.
     void (*parts)(const JointReport& c, AppState& state);
 };
 
-// Writes a joint report on the loaded pair. A cancelled save ends the command
-// silently, as there is nothing left to do.
+// Writes a joint report on the loaded pair. A cancelled detection or save ends
+// the command silently, as there is nothing left to do.
 void write_joint_report(AppState& state, Dialogs& ui, const JointReportFrame& frame);
 
 } // namespace orve

@@ -45,12 +45,13 @@ FlattenedRule kept_version(const FlatteningIndex& index, std::size_t rule,
 
 // Compares every version of one rule with every version of another.
 void compare_pair(FlatVersionCache& cache, SharedCounter& counter, std::size_t first,
-                  std::size_t second, Findings& findings) {
+                  std::size_t second, Findings& findings, TestProgress& progress) {
     const FlatteningIndex& index = cache.index();
     const auto& firsts = cache.versions(first);
     const auto& seconds = cache.versions(second);
     for (const FlatVersion& v1 : firsts) {
         for (const FlatVersion& v2 : seconds) {
+            progress.tick();
             const std::size_t shared = counter.shared(v1.conditions, v2.conditions);
             if (shared != v1.conditions.size() && shared != v2.conditions.size()) {
                 continue;
@@ -127,9 +128,10 @@ void inform_found(AppState& state, Dialogs& ui, const std::string& name) {
 
 } // namespace
 
-bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findings& findings) {
+bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findings& findings,
+                     TestProgress& progress) {
     const FlatteningIndex index(rules, askables);
-    FlatVersionCache cache(index);
+    FlatVersionCache cache(index, progress);
     SharedCounter counter(index.name_count());
     std::set<std::pair<int, int>> recorded;
     const auto seen = [&recorded](int a, int b) {
@@ -138,7 +140,9 @@ bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findin
     for (const auto& pair : findings.reguly_nadmiarowe_n1) {
         recorded.insert(pair);
     }
+    const auto total = static_cast<long long>(index.rules().size());
     for (std::size_t first = 0; first < index.rules().size(); ++first) {
+        progress.reach(static_cast<long long>(first), total);
         const int n1 = index.rules()[first].number;
         // A pair met again in reverse order is skipped when recorded and finds
         // nothing new otherwise, inclusion either way being symmetric: only
@@ -149,7 +153,7 @@ bool wyznacz_nadmiar(const RuleBase& rules, const AskableLists& askables, Findin
                 continue;
             }
             const std::size_t before = findings.reguly_nadmiarowe_n1.size();
-            compare_pair(cache, counter, first, second, findings);
+            compare_pair(cache, counter, first, second, findings, progress);
             if (findings.reguly_nadmiarowe_n1.size() != before) {
                 recorded.insert({n1, n2});
             }
@@ -169,8 +173,17 @@ bool informuj_nadmiar(AppState& state, Dialogs& ui) {
         return false;
     }
     const std::string name = loaded_name(state.kb.rule.name);
+    bool none = false;
     if (state.findings.reguly_nadmiarowe_n1.empty() &&
-        wyznacz_nadmiar(state.kb.rule, state.askables, state.findings)) {
+        !run_cancellable(
+            ui, kRedundancyTestTitle,
+            [&](TestProgress& progress) {
+                none = wyznacz_nadmiar(state.kb.rule, state.askables, state.findings, progress);
+            },
+            state.findings)) {
+        return true;
+    }
+    if (none) {
         inform_none(state, ui, name);
     } else {
         inform_found(state, ui, name);

@@ -108,8 +108,15 @@ void write_ending(DiagnosticReport& report, const std::string& name) {
 
 void pisz_nadmiar(AppState& state, Dialogs& ui) {
     Findings& findings = state.findings;
-    if (findings.reguly_nadmiarowe_n1.empty()) {
-        wyznacz_nadmiar(state.kb.rule, state.askables, findings);
+    // A cancelled detection ends the command with nothing written.
+    if (findings.reguly_nadmiarowe_n1.empty() &&
+        !run_cancellable(
+            ui, kRedundancyTestTitle,
+            [&](TestProgress& progress) {
+                wyznacz_nadmiar(state.kb.rule, state.askables, findings, progress);
+            },
+            findings)) {
+        return;
     }
     const std::string name = loaded_name(state.kb.rule.name);
     const auto type = finding_type_name(state.rozszerzenie, 'R', 1);
