@@ -65,16 +65,15 @@ bool collect_pair(const ModelBase& base, const IdenticalResultsTest& test, GoAhe
     return shared;
 }
 
-} // namespace
-
-bool testuj_wyniki_wszystkich_modeli_z_og(AppState& state, Dialogs& ui) {
-    if (!state.kb.model.name || !state.kb.constraint.name) {
-        return true;
-    }
-    const FlatteningIndex index(state.kb.rule, state.askables);
-    ConstrainedCheck check{state, ui, index, model_relacyjny(state.kb.model)};
+// The ten tests in order, each a step of the check's progress; false at the
+// first finding.
+bool run_constrained_tests(ConstrainedCheck& check) {
+    AppState& state = check.state;
     std::set<ModelKind> nie_testowac;
-    for (const IdenticalResultsTest& test : identical_results_tests()) {
+    const auto& tests = identical_results_tests();
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        check.progress.reach(static_cast<long long>(i), static_cast<long long>(tests.size()));
+        const IdenticalResultsTest& test = tests[i];
         if (test.single() && nie_testowac.count(test.first) != 0) {
             continue;
         }
@@ -92,6 +91,28 @@ bool testuj_wyniki_wszystkich_modeli_z_og(AppState& state, Dialogs& ui) {
         }
     }
     return true;
+}
+
+} // namespace
+
+bool testuj_wyniki_wszystkich_modeli_z_og(AppState& state, Dialogs& ui) {
+    if (!state.kb.model.name || !state.kb.constraint.name) {
+        return true;
+    }
+    const FlatteningIndex index(state.kb.rule, state.askables);
+    bool passed = true;
+    const auto run_tests = [&](TestProgress& progress) {
+        ConstrainedCheck check{state, ui, index, model_relacyjny(state.kb.model), progress};
+        passed = run_constrained_tests(check);
+    };
+    if (!run_cancellable(ui, "Testing models with identical results", run_tests)) {
+        // The models must pass this test before chaining with the constraints:
+        // cancelled, the load ends without a verdict and the Constraint Base
+        // counts as not loaded.
+        state.kb.constraint.name.reset();
+        return false;
+    }
+    return passed;
 }
 
 } // namespace orve

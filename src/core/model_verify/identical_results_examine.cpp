@@ -94,7 +94,7 @@ bool examine_go_aheads(ConstrainedCheck& check, const Names& go_aheads) {
         }
     }
     // A situation that cannot be judged (no constraint at all) is no finding.
-    const auto failure = exclusivity_failure(check.state.kb, rules, kNonExclusive);
+    const auto failure = exclusivity_failure(check.state.kb, rules, kNonExclusive, check.progress);
     if (failure.value_or(false)) {
         report_not_exclusive(check.ui, rules);
         make_bases_unusable(check.state);

@@ -5,6 +5,7 @@
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
 #include "verify/flattening_index.hpp"
+#include "verify/test_progress.hpp"
 
 namespace orve {
 
@@ -14,6 +15,7 @@ struct ConstrainedCheck {
     Dialogs& ui;
     const FlatteningIndex& index;
     Names relational; // conclusions of the relational models
+    TestProgress& progress;
 };
 
 // True when some constraint lists every condition of the set.

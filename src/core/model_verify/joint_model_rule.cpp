@@ -44,7 +44,17 @@ void give_notice(const std::string& models, const std::string& rules, Dialogs& u
 
 bool informuj_sprzecznosc_mr(AppState& state, Dialogs& ui) {
     auto& records = state.model_findings.modele_i_reguly_sprzeczne;
-    records = badaj_sprzecznosc_mr(state.kb, state.askables);
+    if (!run_cancellable(
+            ui, "Testing joint model-rule inconsistencies",
+            [&](TestProgress& progress) {
+                records = badaj_sprzecznosc_mr(state.kb, state.askables, progress);
+            },
+            records)) {
+        // Both bases must pass this test before chaining: cancelled, the load
+        // ends without a verdict and the Model Base counts as not loaded.
+        state.kb.model.name.reset();
+        return false;
+    }
     state.findings.sprzecznosc_mr = !records.empty();
     if (!state.findings.sprzecznosc_mr) {
         return true;

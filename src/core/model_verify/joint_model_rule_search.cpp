@@ -247,10 +247,12 @@ class ListExpansion {
 // Records every way rules concluding `go_ahead` lead back to it.
 void test_model(int number, const std::string& go_ahead, const RuleBase& rules,
                 const Positions& concluding, const FlatteningIndex& flattening,
-                const ModelIndex& index, std::vector<JointModelRuleInconsistency>& records) {
+                const ModelIndex& index, std::vector<JointModelRuleInconsistency>& records,
+                TestProgress& progress) {
     for (const std::size_t position : concluding) {
         const Rule& rule = rules.rules[position];
         splaszcz(flattening, rule.conditions, [&](const Flattened& flat) {
+            progress.tick();
             ListExpansion(index, flat.conditions).run([&](const ModelChain& outcome) {
                 if (contains(outcome.conditions, go_ahead)) {
                     records.push_back({number, rule.number, flat.rules_used, outcome.numbers});
@@ -278,8 +280,9 @@ void splaszcz_modele(const ModelBase& base, const Names& conditions,
     ListExpansion(index, conditions).run(visit);
 }
 
-std::vector<JointModelRuleInconsistency> badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb,
-                                                              const AskableLists& askables) {
+std::vector<JointModelRuleInconsistency>
+badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb, const AskableLists& askables,
+                     TestProgress& progress) {
     const FlatteningIndex flattening(kb.rule, askables);
     const ModelIndex index(kb.model);
     std::unordered_map<std::string, Positions> concluding;
@@ -287,16 +290,20 @@ std::vector<JointModelRuleInconsistency> badaj_sprzecznosc_mr(const KnowledgeBas
         add_position(concluding, kb.rule.rules[i].conclusion, i);
     }
     std::vector<JointModelRuleInconsistency> records;
+    const auto total = static_cast<long long>(kb.model.basic.size() + kb.model.extended.size());
+    long long done = 0;
     const auto test = [&](int number, const std::string& go_ahead) {
         test_model(number, go_ahead, kb.rule, positions_of(concluding, go_ahead), flattening, index,
-                   records);
+                   records, progress);
     };
     for (const auto& m : kb.model.basic) {
+        progress.reach(done++, total);
         if (is_relation(m.operation)) {
             test(m.number, m.go_ahead);
         }
     }
     for (const auto& m : kb.model.extended) {
+        progress.reach(done++, total);
         if (is_interval_relation(m.operation)) {
             test(m.number, m.go_ahead);
         }

@@ -6,6 +6,7 @@
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
 #include "state/model_findings.hpp"
+#include "verify/test_progress.hpp"
 
 #include <functional>
 #include <string>
@@ -38,8 +39,10 @@ void splaszcz_modele(const ModelBase& base, const Names& conditions,
 
 // `badaj_sprzecznosc_mr`: every (relational model, rule, flattened version,
 // expansion) in which the expansion reaches the model's own go-ahead
-// condition.
-std::vector<JointModelRuleInconsistency> badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb,
-                                                              const AskableLists& askables);
+// condition. Each relational model is a step of `progress`, each flattened
+// version an inner one.
+std::vector<JointModelRuleInconsistency>
+badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb, const AskableLists& askables,
+                     TestProgress& progress = no_progress());
 
 } // namespace orve

@@ -34,7 +34,17 @@ void give_notice(const std::string& name, Dialogs& ui) {
 } // namespace
 
 bool informuj_sprzecznosc_mz(AppState& state, Dialogs& ui) {
-    examine_model_inconsistency(state.kb.model, state.model_findings);
+    if (!run_cancellable(
+            ui, "Testing the model base for inconsistencies",
+            [&](TestProgress& progress) {
+                examine_model_inconsistency(state.kb.model, state.model_findings, progress);
+            },
+            state.model_findings)) {
+        // A Model Base must pass this test before it is used: cancelled, the
+        // load ends without a verdict and the base counts as not loaded.
+        state.kb.model.name.reset();
+        return false;
+    }
     if (!state.model_findings.inconsistent()) {
         return true;
     }

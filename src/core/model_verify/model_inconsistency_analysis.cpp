@@ -12,10 +12,13 @@ namespace orve {
 
 namespace {
 
-void analyse_arithmetical(const ModelBase& base, ModelFindings& findings) {
+void analyse_arithmetical(const ModelBase& base, ModelFindings& findings,
+                          TestProgress& progress) {
     const auto lists = lista_argumentow_modelu_arytmetycznego(base);
     NestingGraph graph(lists);
+    const auto total = static_cast<long long>(lists.size());
     for (std::size_t i = 0; i < lists.size(); ++i) {
+        progress.reach(static_cast<long long>(i), total);
         const ModelArguments& model = lists[i];
         if (contains(model.arguments, model.result)) {
             findings.model_arytmetyczny_sprzeczny.push_back({model.number, model.result});
@@ -189,14 +192,15 @@ std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
     return NestingGraph(lists).indirect_chain(examined);
 }
 
-void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings) {
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings,
+                                 TestProgress& progress) {
     findings.model_arytmetyczny_sprzeczny.clear();
     findings.model_arytmetyczny_sprzeczny_gleboko.clear();
     findings.model_relacyjny_sprzeczny.clear();
     findings.model_aryt_sprzeczny = false;
     findings.model_sprzeczny_gleboko = false;
     findings.model_rela_sprzeczny = false;
-    analyse_arithmetical(base, findings);
+    analyse_arithmetical(base, findings, progress);
     analyse_relational(base, findings);
 }
 

@@ -5,6 +5,7 @@
 
 #include "kb/knowledge_base.hpp"
 #include "state/model_findings.hpp"
+#include "verify/test_progress.hpp"
 
 #include <cstddef>
 #include <optional>
@@ -65,7 +66,9 @@ std::optional<Numbers> indirect_chain(const std::vector<ModelArguments>& lists,
                                       std::size_t examined);
 
 // Forgets the previous inconsistency findings and
-// records the direct, indirect and relational ones of `base`.
-void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings);
+// records the direct, indirect and relational ones of `base`. Each
+// arithmetical model is a step of `progress`.
+void examine_model_inconsistency(const ModelBase& base, ModelFindings& findings,
+                                 TestProgress& progress = no_progress());
 
 } // namespace orve
