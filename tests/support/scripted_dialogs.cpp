@@ -179,6 +179,20 @@ void ScriptedDialogs::edit_text(const std::string& title, const std::string& pat
     }
 }
 
+void ScriptedDialogs::progress_begin(const std::string& title) {
+    progress.push_back("begin: " + title);
+}
+
+bool ScriptedDialogs::progress_step(long long done, long long total) {
+    (void)done;
+    (void)total;
+    return ++progress_steps != cancel_at_step;
+}
+
+void ScriptedDialogs::progress_end() {
+    progress.push_back("end");
+}
+
 void ScriptedDialogs::set_main_title(const std::string& title) {
     log.push_back("title: " + title);
     main_title = title;

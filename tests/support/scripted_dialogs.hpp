@@ -48,6 +48,12 @@ class ScriptedDialogs : public Dialogs {
 
     // Record browsers in call order; a test picks numbers through `find`.
     std::vector<RecordBrowser> browsers;
+    // Progress of long tests, kept apart from `log`: "begin: <title>" and
+    // "end" in call order, and the number of steps reported. The step numbered
+    // `cancel_at_step` (1 for the first) answers cancel; 0 never cancels.
+    std::vector<std::string> progress;
+    long long progress_steps = 0;
+    long long cancel_at_step = 0;
 
     void answer(std::initializer_list<std::string> lines) {
         answers.insert(answers.end(), lines.begin(), lines.end());
@@ -83,6 +89,9 @@ class ScriptedDialogs : public Dialogs {
     void open_document(const std::string& path) override;
     void edit_text(const std::string& title, const std::string& path, const std::string& text,
                    EditorRequests& requests) override;
+    void progress_begin(const std::string& title) override;
+    bool progress_step(long long done, long long total) override;
+    void progress_end() override;
     void set_main_title(const std::string& title) override;
     void command_state_changed(int id, bool enabled) override;
 

@@ -280,9 +280,9 @@ void splaszcz_modele(const ModelBase& base, const Names& conditions,
     ListExpansion(index, conditions).run(visit);
 }
 
-std::vector<JointModelRuleInconsistency>
-badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb, const AskableLists& askables,
-                     TestProgress& progress) {
+std::vector<JointModelRuleInconsistency> badaj_sprzecznosc_mr(const KnowledgeBaseSet& kb,
+                                                              const AskableLists& askables,
+                                                              TestProgress& progress) {
     const FlatteningIndex flattening(kb.rule, askables);
     const ModelIndex index(kb.model);
     std::unordered_map<std::string, Positions> concluding;

@@ -12,8 +12,7 @@ namespace orve {
 
 namespace {
 
-void analyse_arithmetical(const ModelBase& base, ModelFindings& findings,
-                          TestProgress& progress) {
+void analyse_arithmetical(const ModelBase& base, ModelFindings& findings, TestProgress& progress) {
     const auto lists = lista_argumentow_modelu_arytmetycznego(base);
     NestingGraph graph(lists);
     const auto total = static_cast<long long>(lists.size());

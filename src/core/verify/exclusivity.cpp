@@ -72,9 +72,9 @@ Picked pick_rules(const AppState& state, Dialogs& ui) {
         // The line's first token names the rule; the first rule of that number
         // is taken, as a repeated number would be looked up.
         const int number = listed[static_cast<std::size_t>(position)]->number;
-        result.rules.push_back(&*std::find_if(state.kb.rule.rules.begin(),
-                                              state.kb.rule.rules.end(),
-                                              [number](const Rule& r) { return r.number == number; }));
+        result.rules.push_back(
+            &*std::find_if(state.kb.rule.rules.begin(), state.kb.rule.rules.end(),
+                           [number](const Rule& r) { return r.number == number; }));
     }
     return result;
 }

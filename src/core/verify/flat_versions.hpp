@@ -26,8 +26,7 @@ struct FlatVersion {
 class FlatVersionCache {
   public:
     // Each version computed counts as a step of `progress`.
-    explicit FlatVersionCache(const FlatteningIndex& index,
-                              TestProgress& progress = no_progress())
+    explicit FlatVersionCache(const FlatteningIndex& index, TestProgress& progress = no_progress())
         : index_(index), progress_(progress), versions_(index.rules().size()),
           done_(index.rules().size(), 0) {}
 

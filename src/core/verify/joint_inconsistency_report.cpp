@@ -140,9 +140,9 @@ void write_report(const JointReport& c, AppState& state) {
 } // namespace
 
 void pisz_sprzecznosc_2(AppState& state, Dialogs& ui) {
-    write_joint_report(
-        state, ui, {kTitle, 'I', has_records, wyznacz_sprzecznosc_2, kJointInconsistencyTestTitle,
-                    report_nothing, write_report});
+    write_joint_report(state, ui,
+                       {kTitle, 'I', has_records, wyznacz_sprzecznosc_2,
+                        kJointInconsistencyTestTitle, report_nothing, write_report});
 }
 
 } // namespace orve

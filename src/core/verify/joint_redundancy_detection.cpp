@@ -22,8 +22,7 @@ class Detection {
     Detection(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings,
               TestProgress& progress)
         : index_(kb.rule, askables), cache_(index_, progress), progress_(progress),
-          findings_(findings),
-          mark_(index_.name_count(), 0), epoch_(index_.name_count(), 0),
+          findings_(findings), mark_(index_.name_count(), 0), epoch_(index_.name_count(), 0),
           computed_(index_.name_count(), kNever), count_(index_.name_count(), 0) {
         for (const auto& [conclusion, number] : findings.zbadany_wniosek) {
             marked_.insert({index_.id_of(conclusion), number});
@@ -176,8 +175,8 @@ class Detection {
 
 } // namespace
 
-bool wyznacz_nadmiar_2(const KnowledgeBaseSet& kb, const AskableLists& askables,
-                       Findings& findings, TestProgress& progress) {
+bool wyznacz_nadmiar_2(const KnowledgeBaseSet& kb, const AskableLists& askables, Findings& findings,
+                       TestProgress& progress) {
     Detection(kb, askables, findings, progress).run(kb.constraint.constraints);
     findings.joint_redundancy_found = !findings.reguly_nadmiarowe_n2.empty();
     return !findings.joint_redundancy_found;

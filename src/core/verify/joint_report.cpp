@@ -29,13 +29,13 @@ void write_joint_ending(const JointReport& c, const std::string& what, const Bas
 }
 
 void write_joint_report(AppState& state, Dialogs& ui, const JointReportFrame& frame) {
-    if (!frame.kept(state.findings) &&
-        !run_cancellable(
-            ui, frame.progress_title,
-            [&](TestProgress& progress) {
-                frame.detect(state.kb, state.askables, state.findings, progress);
-            },
-            state.findings)) {
+    if (!frame.kept(state.findings) && !run_cancellable(
+                                           ui, frame.progress_title,
+                                           [&](TestProgress& progress) {
+                                               frame.detect(state.kb, state.askables,
+                                                            state.findings, progress);
+                                           },
+                                           state.findings)) {
         return;
     }
     DiagnosticReport report(state.report, ui, frame.title);
