@@ -69,8 +69,8 @@ bool handle_line(Shell& shell, TerminalIo& io, const std::string& line) {
 
 } // namespace
 
-int run_terminal(std::istream& in, std::ostream& out, bool interactive) {
-    TerminalDialogs ui(in, out, interactive);
+int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ostream* progress) {
+    TerminalDialogs ui(in, out, interactive, progress);
     TerminalIo& io = ui.io();
     try {
         Shell shell(ui);

@@ -8,8 +8,10 @@ namespace orve::cli {
 
 // Runs the program until the close question is answered Yes or the input ends;
 // returns the exit status. `interactive`: a person types at a terminal (answers
-// are not echoed).
-int run_terminal(std::istream& in, std::ostream& out, bool interactive);
+// are not echoed). `progress`: where long tests draw their progress line, or
+// nullptr for none.
+int run_terminal(std::istream& in, std::ostream& out, bool interactive,
+                 std::ostream* progress = nullptr);
 
 // As above for input that is not a terminal: every line read is echoed.
 int run_terminal(std::istream& in, std::ostream& out);

@@ -17,8 +17,14 @@ namespace orve::cli {
 class TerminalDialogs : public Dialogs {
   public:
     // `interactive`: a person types at a terminal; otherwise answers are echoed.
-    TerminalDialogs(std::istream& in, std::ostream& out, bool interactive)
-        : io_(in, out, interactive) {}
+    // `progress`: where the progress line of long tests goes, or nullptr.
+    TerminalDialogs(std::istream& in, std::ostream& out, bool interactive,
+                    std::ostream* progress = nullptr)
+        : io_(in, out, interactive), progress_(out, progress) {
+        io_.set_progress_line(&progress_);
+    }
+    TerminalDialogs(const TerminalDialogs&) = delete;
+    TerminalDialogs& operator=(const TerminalDialogs&) = delete;
 
     // The streams, for the main prompt.
     TerminalIo& io() { return io_; }
@@ -64,6 +70,12 @@ class TerminalDialogs : public Dialogs {
     void show_help(const std::string& path) override;
     void edit_text(const std::string& title, const std::string& path, const std::string& text,
                    EditorRequests& requests) override;
+    void progress_begin(const std::string& title) override { progress_.begin(title); }
+    bool progress_step(long long done, long long total) override {
+        progress_.step(done, total);
+        return true;
+    }
+    void progress_end() override { progress_.end(); }
     void set_main_title(const std::string& title) override { windows_.set_main_title(title); }
     void command_state_changed(int id, bool enabled) override {
         windows_.command_state_changed(id, enabled);
@@ -81,6 +93,7 @@ class TerminalDialogs : public Dialogs {
     void press_end(const std::string& question);
 
     TerminalIo io_;
+    ProgressLine progress_;
     TerminalWindows windows_{io_};
 };
 

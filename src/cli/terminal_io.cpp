@@ -23,6 +23,9 @@ void TerminalIo::write(std::string_view text) {
     if (text.empty()) {
         return;
     }
+    if (progress_ != nullptr) {
+        progress_->hide();
+    }
     if (held_carriage_return_) {
         // Harmless only as part of a line break; otherwise it could overwrite the line.
         out_ << (text.front() == '\n' ? "\r" : "\\x0d");

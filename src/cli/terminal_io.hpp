@@ -3,6 +3,8 @@
 // message-window text.
 #pragma once
 
+#include "progress_line.hpp"
+
 #include <istream>
 #include <ostream>
 #include <string>
@@ -39,11 +41,14 @@ class TerminalIo {
     void flush() { out_.flush(); }
     // True when a person types the answers at a terminal.
     bool interactive() const { return interactive_; }
+    // The progress line to clear before any output, so text never runs into it.
+    void set_progress_line(ProgressLine* line) { progress_ = line; }
 
   private:
     std::istream& in_;
     std::ostream& out_;
     bool interactive_;
+    ProgressLine* progress_ = nullptr;
     bool at_line_start_ = true;
     // A carriage return that ended the last text: shown as it is only when a line
     // feed follows.
