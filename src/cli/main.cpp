@@ -1,13 +1,21 @@
+#include "line_editor.hpp"
 #include "terminal_app.hpp"
 
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 
 int main() {
     // All output goes through std::cout, flushed before each read and before other
     // programs write to the terminal; unsynchronised it is buffered in one piece.
     std::ios::sync_with_stdio(false);
+    const bool interactive = isatty(0) != 0;
+    // Line editing only for a person at a terminal: piped input is read as it is.
+    std::unique_ptr<orve::cli::LineEditor> editor;
+    if (interactive) {
+        editor = std::make_unique<orve::cli::LineEditor>();
+    }
     // The progress line of long tests only on a terminal: never in a transcript.
-    return orve::cli::run_terminal(std::cin, std::cout, isatty(0) != 0,
-                                   isatty(2) != 0 ? &std::cerr : nullptr);
+    return orve::cli::run_terminal(std::cin, std::cout, interactive,
+                                   isatty(2) != 0 ? &std::cerr : nullptr, editor.get());
 }

@@ -69,8 +69,10 @@ bool handle_line(Shell& shell, TerminalIo& io, const std::string& line) {
 
 } // namespace
 
-int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ostream* progress) {
+int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ostream* progress,
+                 LineReader* reader) {
     TerminalDialogs ui(in, out, interactive, progress);
+    ui.io().set_line_reader(reader);
     TerminalIo& io = ui.io();
     try {
         Shell shell(ui);
@@ -78,7 +80,7 @@ int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ost
         io.begin_line();
         io.write_line("Type a command identifier or menu text, \"menu\" for the list of commands, "
                       "\"close\" to end.");
-        while (handle_line(shell, io, io.read_line("orve> "))) {
+        while (handle_line(shell, io, io.read_line("orve> ", Completion::Commands))) {
         }
     } catch (const ProgramClosed&) {
         // The close question was answered Yes inside a dialogue, or the input ended.

@@ -1,6 +1,8 @@
 // The terminal program: the main prompt over the shell's command table.
 #pragma once
 
+#include "line_reader.hpp"
+
 #include <istream>
 #include <ostream>
 
@@ -9,9 +11,10 @@ namespace orve::cli {
 // Runs the program until the close question is answered Yes or the input ends;
 // returns the exit status. `interactive`: a person types at a terminal (answers
 // are not echoed). `progress`: where long tests draw their progress line, or
-// nullptr for none.
+// nullptr for none. `reader`: where typed lines come from instead of `in`, with
+// editing and completion, or nullptr.
 int run_terminal(std::istream& in, std::ostream& out, bool interactive,
-                 std::ostream* progress = nullptr);
+                 std::ostream* progress = nullptr, LineReader* reader = nullptr);
 
 // As above for input that is not a terminal: every line read is echoed.
 int run_terminal(std::istream& in, std::ostream& out);

@@ -131,7 +131,8 @@ std::string TerminalDialogs::file_dialog(const std::string& kind, const std::str
     if (names.empty()) {
         io_.write_line("  (none)");
     }
-    const std::string answer = trim(io_.read_line("[file name, Enter = cancel]> "));
+    const std::string answer =
+        trim(io_.read_line("[file name, Enter = cancel]> ", Completion::Files));
     if (answer.empty()) {
         return answer;
     }

@@ -81,8 +81,18 @@ void TerminalIo::write_text(const std::string& text) {
     begin_line();
 }
 
-std::string TerminalIo::read_line(std::string_view prompt) {
+std::string TerminalIo::read_line(std::string_view prompt, Completion mode) {
     begin_line();
+    if (reader_ != nullptr) {
+        out_.flush();
+        const auto line = reader_->read(std::string(prompt), mode);
+        if (!line) {
+            write("\n");
+            out_.flush();
+            throw ProgramClosed{};
+        }
+        return *line; // the terminal showed the typed line and its end
+    }
     write(prompt);
     out_.flush();
     std::string line;

@@ -3,6 +3,8 @@
 // message-window text.
 #pragma once
 
+#include "completion.hpp"
+#include "line_reader.hpp"
 #include "progress_line.hpp"
 
 #include <istream>
@@ -34,9 +36,12 @@ class TerminalIo {
     void end_block(const std::string& kind);
     // Text of the core with its line breaks, ending at the start of a line.
     void write_text(const std::string& text);
-    // Prints the prompt and reads one line without its line end. The end of the
-    // input ends the program: throws ProgramClosed.
-    std::string read_line(std::string_view prompt);
+    // Prints the prompt and reads one line without its line end, from the line
+    // reader when there is one (completing with `mode`). The end of the input
+    // ends the program: throws ProgramClosed.
+    std::string read_line(std::string_view prompt, Completion mode = Completion::None);
+    // Lines typed at a terminal are read through `reader` (nullptr: none).
+    void set_line_reader(LineReader* reader) { reader_ = reader; }
     // Sends what has been written on, before another program writes to the terminal.
     void flush() { out_.flush(); }
     // True when a person types the answers at a terminal.
@@ -49,6 +54,7 @@ class TerminalIo {
     std::ostream& out_;
     bool interactive_;
     ProgressLine* progress_ = nullptr;
+    LineReader* reader_ = nullptr;
     bool at_line_start_ = true;
     // A carriage return that ended the last text: shown as it is only when a line
     // feed follows.
