@@ -3,6 +3,7 @@
 #include "kb/file_access.hpp"
 #include "terminal_dialogs.hpp"
 #include "text_editor.hpp"
+#include "text_encoding.hpp"
 
 namespace orve::cli {
 
@@ -41,7 +42,13 @@ void TerminalDialogs::edit_text(const std::string& title, const std::string& pat
         }
         return;
     }
-    const WorkingCopy copy(path, text);
+    // The editor shows the terminal's UTF-8: a base in code page 1250 is
+    // edited converted and converted back, unless the edited text holds a
+    // character the code page lacks, which then keeps it all in UTF-8. Bytes
+    // the code page leaves unassigned could not come back: such a text is
+    // edited as it is.
+    const bool converted = !is_valid_utf8(text) && utf8_to_cp1250(cp1250_to_utf8(text)) == text;
+    const WorkingCopy copy(path, converted ? cp1250_to_utf8(text) : text);
     if (copy.path().empty()) {
         note("Attention error!", copy.error() + "\nThe editor has not been started.");
         return;
@@ -64,7 +71,8 @@ void TerminalDialogs::edit_text(const std::string& title, const std::string& pat
                                          " cannot be read back.\nThe file has not been changed.");
             return;
         }
-        if (requests.close(*edited.text)) {
+        const auto back = converted ? utf8_to_cp1250(*edited.text) : std::nullopt;
+        if (requests.close(back.value_or(*edited.text))) {
             return;
         }
     }

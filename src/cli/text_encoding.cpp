@@ -2,6 +2,7 @@
 
 #include "visible_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -100,6 +101,35 @@ std::string cp1250_to_utf8(std::string_view bytes) {
         } else {
             append_utf8(out, kCp1250High[byte - 0x80U]);
         }
+    }
+    return out;
+}
+
+std::optional<std::string> utf8_to_cp1250(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = sequence_length(utf8, pos);
+        if (length == 0 || length == 4) { // nothing beyond the BMP is in the code page
+            return std::nullopt;
+        }
+        const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(utf8[pos + i]); };
+        char32_t code = byte(0);
+        if (length == 2) {
+            code = ((code & 0x1FU) << 6U) | (byte(1) & 0x3FU);
+        } else if (length == 3) {
+            code = ((code & 0x0FU) << 12U) | ((byte(1) & 0x3FU) << 6U) | (byte(2) & 0x3FU);
+        }
+        pos += length;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        const auto* found = std::find(kCp1250High.begin(), kCp1250High.end(), code);
+        if (code == 0xFFFD || found == kCp1250High.end()) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(0x80 + (found - kCp1250High.begin()));
     }
     return out;
 }
