@@ -3,6 +3,7 @@
 #include "app/shell.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_tree.hpp"
+#include "verify/exclusivity.hpp"
 #include "verify/flattening_commands.hpp"
 #include "verify_fixture.hpp"
 
@@ -151,6 +152,24 @@ TEST(CancelledFlattening, EndsLikeAnsweringNo) {
     EXPECT_TRUE(ui.answers.empty());
     EXPECT_EQ(ui.window.find("2 m"), std::string::npos);
     EXPECT_EQ(ui.progress, (std::vector<std::string>{"begin: Flattening all rules", "end"}));
+}
+
+TEST(CancelledExclusivity, EndsTheCommandWithoutResults) {
+    for (const long long cancel_at : {0LL, 1LL}) {
+        SCOPED_TRACE(cancel_at);
+        AppState state = checked_state({rule(1, "k", {"a"}), rule(2, "m", {"b"})});
+        load_constraints(state, {{1, {"a", "b"}}});
+        ScriptedDialogs ui;
+        ui.cancel_at_step = cancel_at;
+        ui.answer({"1 2"});
+
+        EXPECT_EQ(analiza_bazy_wiedzy(state, ui, kExclusiveToOne), cancel_at == 0);
+
+        EXPECT_EQ(ui.window.find("The following rules") != std::string::npos, cancel_at == 0);
+        EXPECT_EQ(ui.notes.size() > 1, cancel_at == 0) << "only the announcement when cancelled";
+        EXPECT_EQ(ui.progress,
+                  (std::vector<std::string>{"begin: Testing conclusions for exclusivity", "end"}));
+    }
 }
 
 } // namespace

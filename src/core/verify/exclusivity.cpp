@@ -219,6 +219,8 @@ bool czesc_wspolna(AppState& state, Dialogs& ui, int kind) {
     std::optional<bool> failure;
     const auto analyse = [&](TestProgress& progress) {
         tested = flatten_picked(state, picked, progress);
+        const auto total = static_cast<long long>(picked.rules.size());
+        progress.reach(total, total);
         failure = exclusivity_failure(state.kb, tested, kind, progress);
     };
     if (!run_cancellable(ui, "Testing conclusions for exclusivity", analyse) || !failure) {
@@ -236,10 +238,8 @@ std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
                                         const std::vector<ExclusivityRule>& rules, int kind,
                                         TestProgress& progress) {
     bool failure = false;
-    const auto total = static_cast<long long>(rules.size());
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        progress.reach(static_cast<long long>(i), total);
-        const ExclusivityRule& situation = rules[i];
+    for (const ExclusivityRule& situation : rules) {
+        progress.tick();
         const auto exclusions = exclusions_exist(kb, situation.conditions);
         if (!exclusions) {
             return std::nullopt;

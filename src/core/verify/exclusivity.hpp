@@ -29,8 +29,8 @@ inline constexpr int kNonExclusive = 3;
 // Takes each rule's flattened conditions in turn as the true situation and
 // counts the rules holding in it. Nothing when a situation cannot be judged
 // (a condition in no exclusion list and no constraint at all); otherwise true
-// when some count failed the test of `kind`. Each situation is a step of
-// `progress`.
+// when some count failed the test of `kind`. Each situation is an inner step
+// of `progress`.
 std::optional<bool> exclusivity_failure(const KnowledgeBaseSet& kb,
                                         const std::vector<ExclusivityRule>& rules, int kind,
                                         TestProgress& progress = no_progress());
