@@ -1,11 +1,13 @@
 #include "line_editor.hpp"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include <editline/readline.h>
+#include <langinfo.h>
 
 namespace orve::cli {
 
@@ -47,6 +49,13 @@ char kLineOnly[] = "\n";
 } // namespace
 
 LineEditor::LineEditor() {
+    // libedit edits multibyte characters only in the terminal's character set.
+    // A UTF-8 one classifies no single byte differently from the "C" locale
+    // the rest of the program works in; any other is not taken.
+    if (std::setlocale(LC_CTYPE, "") == nullptr ||
+        std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) {
+        std::setlocale(LC_CTYPE, "C");
+    }
     rl_readline_name = "orve-cli";
     rl_attempted_completion_function = complete;
     rl_completer_word_break_characters = kLineOnly;
