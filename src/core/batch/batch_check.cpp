@@ -186,8 +186,9 @@ BaseCheck check_knowledge_base(const std::vector<std::string>& files) {
     for (const auto& file : placed) {
         check.files.push_back(file.given);
     }
-    if (!placed.empty()) {
-        check.name = knowledge_base_name_of(placed.front().name);
+    if (!placed.empty() || !files.empty()) {
+        check.name = knowledge_base_name_of(
+            placed.empty() ? fs::path(files.front()).filename().string() : placed.front().name);
     }
     if (check.unreadable) {
         return check;
