@@ -102,7 +102,7 @@ TEST(AnomalyChecks, NearMissesAreNotFlagged) {
     }
 }
 
-TEST(AnomalyChecks, OneSlipCoversInsertReplaceAndSwapOnly) {
+TEST(AnomalyChecks, OneSlipCoversInsertReplaceAndSwapOfNonDigitsOnly) {
     EXPECT_TRUE(one_slip_apart("fuse", "fuses"));
     EXPECT_TRUE(one_slip_apart("fuse", "fuze"));
     EXPECT_TRUE(one_slip_apart("fuse", "fsue"));
@@ -110,6 +110,8 @@ TEST(AnomalyChecks, OneSlipCoversInsertReplaceAndSwapOnly) {
     EXPECT_FALSE(one_slip_apart("fuse", "fuse"));
     EXPECT_FALSE(one_slip_apart("fuse", "fzze"));
     EXPECT_FALSE(one_slip_apart("fuse", "esuf"));
+    EXPECT_FALSE(one_slip_apart("pump 1 on", "pump 2 on"));
+    EXPECT_FALSE(one_slip_apart("pump 1 on", "pump 12 on"));
 }
 
 // A ring whose every rule has 2^(steps-1) cycle paths, each version breaking a

@@ -58,7 +58,7 @@ std::vector<Anomaly> find_similar_names(const KnowledgeBaseSet& kb);
 std::string folded_name(const std::string& name);
 
 // True when `a` becomes `b` by one inserted, deleted or replaced byte, or by
-// swapping two neighbouring bytes.
+// swapping two neighbouring bytes, none of them a digit.
 bool one_slip_apart(const std::string& a, const std::string& b);
 
 } // namespace orve

@@ -7,37 +7,56 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
-#include <string_view>
 #include <unordered_map>
 
 namespace orve {
 
 namespace {
 
-// Names longer than this are compared only by their folded form: the one-slip
-// keys of a name grow with the square of its length.
+// Names longer than this are compared only by their folded form.
 constexpr std::size_t kMaxSlipLength = 200;
-// Short names are a slip apart by chance ("x" and "b"): only names of this
-// length or more are compared by slips.
-constexpr std::size_t kMinSlipLength = 5;
+// Names of few letters are a slip apart by chance ("x" and "b", "a12" and
+// "m12"): only names with this many letters or more are compared by slips.
+constexpr std::size_t kMinSlipLetters = 5;
+// Conclusions examined per key of a name: many conclusions can share a key
+// ("ab", "ac", ... all lose a letter to "a"), and any one of them will do.
+constexpr std::size_t kMaxCandidates = 64;
 
-std::size_t hash_of(std::string_view text) {
-    return std::hash<std::string_view>{}(text);
-}
+constexpr std::uint64_t kHashBase = 1099511628211ULL;
 
-// The name and each of its one-byte deletions: two names one slip apart share
-// one of these keys.
-std::vector<std::size_t> slip_keys(const std::string& name) {
-    std::vector<std::size_t> keys{hash_of(name)};
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        keys.push_back(hash_of(name.substr(0, i) + name.substr(i + 1)));
+// The hash of the name and of each of its one-byte deletions: two names one
+// slip apart share one of these keys. Polynomial hashes of the prefixes give
+// every deletion's hash in constant time.
+std::vector<std::uint64_t> slip_keys(const std::string& name) {
+    const std::size_t n = name.size();
+    std::vector<std::uint64_t> prefix(n + 1, 0);
+    std::vector<std::uint64_t> power(n + 1, 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        prefix[i + 1] = prefix[i] * kHashBase + static_cast<unsigned char>(name[i]) + 1;
+        power[i + 1] = power[i] * kHashBase;
+    }
+    std::vector<std::uint64_t> keys{prefix[n]};
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t rest = n - i - 1;
+        const std::uint64_t suffix = prefix[n] - prefix[i + 1] * power[rest];
+        keys.push_back(prefix[i] * power[rest] + suffix);
     }
     return keys;
 }
+
+// Letters of a name: ASCII letters and the bytes of other alphabets.
+std::size_t letters(const std::string& name) {
+    return static_cast<std::size_t>(std::count_if(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z' ? true : byte >= 0x80;
+    }));
+}
+
+using SlipEntry = std::pair<std::uint64_t, std::size_t>; // key, conclusion
 
 // The conclusions of rules and models, findable by folded name and by slip key.
 class ConclusionIndex {
@@ -49,6 +68,7 @@ class ConclusionIndex {
         for (const auto& result : model_results(kb.model)) {
             add(result);
         }
+        std::sort(by_slip_.begin(), by_slip_.end());
     }
 
     bool concluded(const std::string& name) const { return names_.count(name) != 0; }
@@ -59,13 +79,14 @@ class ConclusionIndex {
         if (folded != by_fold_.end()) {
             return order_[folded->second];
         }
-        if (name.size() < kMinSlipLength || name.size() > kMaxSlipLength) {
+        if (name.size() > kMaxSlipLength || letters(name) < kMinSlipLetters) {
             return std::nullopt;
         }
         std::size_t best = order_.size();
-        for (const std::size_t key : slip_keys(name)) {
-            const auto [from, to] = by_slip_.equal_range(key);
-            for (auto it = from; it != to; ++it) {
+        for (const std::uint64_t key : slip_keys(name)) {
+            auto it = std::lower_bound(by_slip_.begin(), by_slip_.end(), SlipEntry{key, 0});
+            for (std::size_t seen = 0;
+                 it != by_slip_.end() && it->first == key && seen < kMaxCandidates; ++it, ++seen) {
                 if (it->second < best && one_slip_apart(name, order_[it->second])) {
                     best = it->second;
                 }
@@ -82,9 +103,9 @@ class ConclusionIndex {
         const std::size_t at = order_.size();
         order_.push_back(name);
         by_fold_.emplace(folded_name(name), at);
-        if (name.size() + 1 >= kMinSlipLength && name.size() <= kMaxSlipLength) {
-            for (const std::size_t key : slip_keys(name)) {
-                by_slip_.emplace(key, at);
+        if (name.size() <= kMaxSlipLength && letters(name) + 1 >= kMinSlipLetters) {
+            for (const std::uint64_t key : slip_keys(name)) {
+                by_slip_.emplace_back(key, at);
             }
         }
     }
@@ -92,7 +113,7 @@ class ConclusionIndex {
     std::set<std::string> names_;
     std::vector<std::string> order_;
     std::unordered_map<std::string, std::size_t> by_fold_;
-    std::unordered_multimap<std::size_t, std::size_t> by_slip_;
+    std::vector<SlipEntry> by_slip_; // sorted
 };
 
 // Names an author shows to be askable: declared facts and constraint conditions.
@@ -139,6 +160,14 @@ bool one_slip_apart(const std::string& a, const std::string& b) {
     }
     const std::size_t differ_long = end_long - start;
     const std::size_t differ_short = end_short - start;
+    // Names that differ in a digit ("pump 1 on", "pump 2 on") are meant apart.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (std::any_of(longer.begin() + static_cast<std::ptrdiff_t>(start),
+                    longer.begin() + static_cast<std::ptrdiff_t>(end_long), digit) ||
+        std::any_of(shorter.begin() + static_cast<std::ptrdiff_t>(start),
+                    shorter.begin() + static_cast<std::ptrdiff_t>(end_short), digit)) {
+        return false;
+    }
     if (differ_long <= 1 && differ_short <= 1) {
         return true; // one insertion, deletion or replacement
     }
@@ -150,17 +179,19 @@ std::vector<Anomaly> find_dead_end_conditions(const KnowledgeBaseSet& kb) {
     const ConclusionIndex conclusions(kb);
     const std::set<std::string> declared = declared_askable(kb);
     std::map<std::string, std::size_t> position; // condition -> its anomaly
+    std::set<std::string> clean;                 // conditions near no conclusion
     std::vector<Anomaly> found;
     for (const auto& rule : kb.rule.rules) {
         for (const auto& condition : rule.conditions) {
             if (condition == no_condition_name || conclusions.concluded(condition) ||
-                declared.count(condition) != 0) {
+                declared.count(condition) != 0 || clean.count(condition) != 0) {
                 continue;
             }
             auto at = position.find(condition);
             if (at == position.end()) {
                 const auto conclusion = conclusions.near(condition);
                 if (!conclusion) {
+                    clean.insert(condition);
                     continue;
                 }
                 at = position.emplace(condition, found.size()).first;
