@@ -1,5 +1,7 @@
 #include "program_arguments.hpp"
 
+#include "support/temp_tree.hpp"
+
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -42,6 +44,17 @@ TEST(ProgramArguments, NoArgumentsStartTheInteractiveProgram) {
     EXPECT_EQ(outcome.status, 0);
     EXPECT_NE(outcome.out.find("orve> close"), std::string::npos);
     EXPECT_EQ(outcome.err, "");
+}
+
+TEST(ProgramArguments, FolderWithoutBasesCannotBeChecked) {
+    const orve::test::TempTree tree;
+    tree.write("notes.txt", "rule(1,\"a\",[\"b\"],0)");
+    const std::string folder = tree.path().string();
+    const Outcome outcome = run({"--check", folder});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "blocking no-bases " + folder +
+                               " -- no base files in the folder\nsummary -: 1 findings, 1 "
+                               "blocking, status 2\n");
 }
 
 } // namespace
