@@ -208,7 +208,9 @@ std::vector<CheckFinding> note_findings(const std::vector<CollectedNote>& notes,
     for (const auto& note : notes) {
         if (!left_out(note)) {
             CheckFinding found = finding(false, "note", file, {});
-            found.text = one_line(note.title) + ": " + one_line(note.text);
+            const std::string title = one_line(note.title);
+            const bool colon = !title.empty() && title.back() == ':';
+            found.text = title + (colon ? " " : ": ") + one_line(note.text);
             out.push_back(found);
         }
     }
