@@ -1,5 +1,6 @@
 #include "batch/batch_check.hpp"
 #include "batch/check_output.hpp"
+#include "batch/loaded_check.hpp"
 
 #include "support/temp_tree.hpp"
 
@@ -114,6 +115,16 @@ TEST(BatchCheck, JsonEscapesQuotesAndControlBytes) {
         "     \"findings\": [\n      {\"blocking\": false, \"kind\": \"similar-names\", "
         "\"base\": \"RUq.EEB\", \"numbers\": {\"rules\": [1, 2]}, \"names\": "
         "[\"a\\\"b\\\\\\u0001\"], \"text\": \"\"}]}]}\n");
+}
+
+TEST(LoadedCheck, SaysSoWhenTheLoadedBasesHaveNoAnomaly) {
+    AppState state;
+    state.kb.rule.rules = {{1, "a", {"b", "c"}, 0}};
+    determine_askable_conditions(state.kb.rule, state.askables);
+    EXPECT_EQ(loaded_check_text(state), "No anomalies found in the loaded bases.\n");
+    state.kb.rule.rules.push_back({2, "a", {"c", "b"}, 0});
+    determine_askable_conditions(state.kb.rule, state.askables);
+    EXPECT_EQ(loaded_check_text(state), "warning duplicate-rules rules 1,2 \"a\"\n");
 }
 
 } // namespace
