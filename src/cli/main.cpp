@@ -1,15 +1,26 @@
 #include "line_editor.hpp"
+#include "program_arguments.hpp"
 #include "terminal_app.hpp"
+#include "tool_options.hpp"
 
 #include <iostream>
 #include <memory>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
-int main() {
+int main(int argc, char** argv) {
     // All output goes through std::cout, flushed before each read and before other
     // programs write to the terminal; unsynchronised it is buffered in one piece.
     std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto status = orve::cli::run_tool_options(args, std::cout, std::cerr)) {
+        return *status;
+    }
     const bool interactive = isatty(0) != 0;
+    if (!args.empty()) {
+        return orve::cli::run_program(args, std::cin, std::cout, std::cerr, interactive);
+    }
     // Line editing only for a person at a terminal: piped input is read as it is.
     std::unique_ptr<orve::cli::LineEditor> editor;
     if (interactive) {

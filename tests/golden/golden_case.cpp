@@ -1,7 +1,7 @@
 #include "golden/golden_case.hpp"
 
+#include "program_arguments.hpp"
 #include "support/temp_tree.hpp"
-#include "terminal_app.hpp"
 
 #include <cstdlib>
 #include <optional>
@@ -85,6 +85,19 @@ std::map<std::string, std::string> case_environment(const fs::path& case_folder,
     return values;
 }
 
+// The command-line arguments of the case's `arguments` file, one a line; none
+// for a case without it (the interactive program).
+std::vector<std::string> case_arguments(const fs::path& case_folder) {
+    std::vector<std::string> arguments;
+    std::istringstream lines(orve::test::read_file(case_folder / "arguments"));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty()) {
+            arguments.push_back(line);
+        }
+    }
+    return arguments;
+}
+
 FileMap changed_files(const FileMap& before, const FileMap& after) {
     FileMap changed;
     for (const auto& [path, contents] : after) {
@@ -97,6 +110,11 @@ FileMap changed_files(const FileMap& before, const FileMap& after) {
 }
 
 } // namespace
+
+int expected_status(const fs::path& case_folder) {
+    const std::string text = orve::test::read_file(case_folder / "status");
+    return text.empty() ? 0 : std::stoi(text);
+}
 
 FileMap read_tree(const fs::path& root) {
     FileMap files;
@@ -132,7 +150,7 @@ SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {
     fs::current_path(start);
     {
         const SessionEnvironment environment(case_environment(case_folder, root));
-        result.status = orve::cli::run_terminal(in, out);
+        result.status = orve::cli::run_program(case_arguments(case_folder), in, out, out, false);
     }
     const auto normalise = [&](const std::string& text) {
         return replace_all(replace_all(text, root.string(), kRunFolder), run.path().string(),

@@ -1,6 +1,7 @@
 #include "app/command_handlers.hpp"
 
 #include "app/base_operations.hpp"
+#include "batch/loaded_check.hpp"
 #include "chaining/backward_chaining.hpp"
 #include "chaining/forward_chaining.hpp"
 #include "chaining/media_commands.hpp"
@@ -189,6 +190,7 @@ const std::map<int, CommandHandler>& handlers() {
         {10158, path_to_bases},
         {10159, show_user_guide},
         {10160, about},
+        {10201, check_loaded_bases},
     };
     return table;
 }

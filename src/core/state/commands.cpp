@@ -12,7 +12,7 @@ const std::vector<CommandInfo> kCommands = {
     {10062,
      "Rule Base loading",
      {10063, 10065, 10066, 10067, 10133, 10135, 10136, 10074, 10090, 10100, 10112, 10123, 10154,
-      10155, 10150}},
+      10155, 10150, 10201}},
     {10063, "Importing askable conditions and argument values from external data sources", {}},
     {10065, "Inspecting a single rule", {}},
     {10066, "Inspecting all rules", {}},
@@ -96,6 +96,7 @@ const std::vector<CommandInfo> kCommands = {
     {10158, "Path-to-Bases Set-up", {}},
     {10159, "&Help", {}},
     {10160, "&About", {}},
+    {10201, "Checking the loaded bases", {}},
 };
 
 // Disabled at start-up; every other command starts enabled.
@@ -103,7 +104,7 @@ constexpr std::array kDisabledAtStart = {
     10063, 10065, 10066, 10067, 10071, 10072, 10074, 10077, 10078, 10079, 10080,
     10081, 10082, 10083, 10087, 10088, 10090, 10092, 10093, 10097, 10098, 10100,
     10101, 10105, 10106, 10112, 10113, 10117, 10118, 10123, 10124, 10128, 10129,
-    10135, 10136, 10137, 10138, 10139, 10150, 10154, 10155};
+    10135, 10136, 10137, 10138, 10139, 10150, 10154, 10155, 10201};
 
 constexpr std::array kSubmenuHeaders = {10064, 10073, 10075, 10076, 10089, 10091, 10099, 10111,
                                         10122, 10133, 10134, 10140, 10149, 10153, 10156};
