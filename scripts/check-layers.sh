@@ -16,6 +16,7 @@ layers=(
   "loading chaining ui"
   "import"
   "files"
+  "tools batch"
   "app"
 )
 
