@@ -2,6 +2,7 @@
 
 #include "support/temp_tree.hpp"
 #include "terminal_app.hpp"
+#include "tool_options.hpp"
 
 #include <cstdlib>
 #include <optional>
@@ -85,6 +86,28 @@ std::map<std::string, std::string> case_environment(const fs::path& case_folder,
     return values;
 }
 
+// The case's command-line arguments, one a line, with <case> standing for the
+// case folder (where a case keeps an answers file); none without the file.
+std::vector<std::string> case_arguments(const fs::path& case_folder) {
+    std::vector<std::string> args;
+    std::istringstream lines(orve::test::read_file(case_folder / "arguments"));
+    for (std::string line; std::getline(lines, line);) {
+        args.push_back(replace_all(line, "<case>", case_folder.string()));
+    }
+    return args;
+}
+
+// A session: the program started with the case's arguments, or without any.
+int run_session(const std::vector<std::string>& args, std::istream& in, std::ostream& out) {
+    if (args.empty()) {
+        return orve::cli::run_terminal(in, out);
+    }
+    if (const auto status = orve::cli::run_tool_options(args, out, out)) {
+        return *status;
+    }
+    throw std::runtime_error("the case's arguments start no session");
+}
+
 FileMap changed_files(const FileMap& before, const FileMap& after) {
     FileMap changed;
     for (const auto& [path, contents] : after) {
@@ -112,6 +135,11 @@ FileMap read_tree(const fs::path& root) {
     return files;
 }
 
+int expected_status(const fs::path& case_folder) {
+    const std::string text = orve::test::read_file(case_folder / "status");
+    return text.empty() ? 0 : std::stoi(text);
+}
+
 SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {
     if (!fs::is_regular_file(case_folder / "input.txt")) {
         throw std::runtime_error("no input.txt in " + case_folder.string());
@@ -132,7 +160,7 @@ SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {
     fs::current_path(start);
     {
         const SessionEnvironment environment(case_environment(case_folder, root));
-        result.status = orve::cli::run_terminal(in, out);
+        result.status = run_session(case_arguments(case_folder), in, out);
     }
     const auto normalise = [&](const std::string& text) {
         return replace_all(replace_all(text, root.string(), kRunFolder), run.path().string(),
