@@ -12,9 +12,5 @@ int main(int argc, char** argv) {
     if (const auto status = orve::cli::run_tool_options(args, std::cout, std::cerr)) {
         return *status;
     }
-    if (!args.empty()) {
-        std::cerr << "orve-cli: unknown argument " << args.front() << " (see orve-cli --help)\n";
-        return 2;
-    }
     return orve::cli::run_terminal(std::cin, std::cout, isatty(0) != 0);
 }

@@ -129,6 +129,7 @@ int write_dot(const std::string& path, const std::string& text, std::ostream& ou
               std::ostream& err) {
     const GraphWritten written = write_graph(path, text);
     if (written.error) {
+        out.flush();
         err << "orve-cli: cannot write " << path << ": " << *written.error << "\n";
         return kBadInput;
     }
@@ -149,6 +150,7 @@ int look_back(AppState& state, const Options& options,
     if (const std::string* change = value(options, "--what-if")) {
         const AnswerFileResult read = read_answers(*change);
         if (!read.table || read.table->names().size() != 1) {
+            out.flush();
             err << "orve-cli: --what-if wants NAME=VALUE\n";
             return kBadInput;
         }
