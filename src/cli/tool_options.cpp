@@ -214,6 +214,10 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         const BatchOutcome outcome =
             run_with_answers(state, *answers, hypothesis ? *hypothesis : "", print);
         out << "\n";
+        const bool refused = state.memory.last_run.direction == RunDirection::None;
+        if (refused && !options.tests) {
+            out << loading; // why chaining is barred
+        }
         if (const int status = status_of(outcome, out, err); status != kDone) {
             return status;
         }

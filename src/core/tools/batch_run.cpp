@@ -109,7 +109,8 @@ BatchOutcome run_with_answers(AppState& state, const AnswerTable& answers,
     }
     RunRecord& record = state.memory.last_run;
     if (record.direction == RunDirection::None) {
-        std::string problem = "The bases cannot be consulted.";
+        std::string problem =
+            "Chaining is barred for these bases: the messages of loading say why.";
         for (const auto& note : ui.notes()) {
             problem += "\n" + note;
         }
