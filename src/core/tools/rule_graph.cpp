@@ -25,9 +25,14 @@ struct Cycles {
     std::vector<std::string> comments;
 };
 
-Cycles find_cycles(const RuleBase& base) {
-    Findings findings;
-    badaj_sprzecznosc_1z(base, findings);
+// The records of the test when it ran at loading, else of a run of its own.
+Cycles find_cycles(const AppState& state) {
+    const RuleBase& base = state.kb.rule;
+    Findings own;
+    if (!state.findings.sprzecznosc_1z) {
+        badaj_sprzecznosc_1z(base, own);
+    }
+    const Findings& findings = state.findings.sprzecznosc_1z ? state.findings : own;
     std::unordered_map<int, std::size_t> position;
     for (std::size_t i = base.rules.size(); i-- > 0;) {
         position[base.rules[i].number] = i; // the first rule of a number
@@ -134,7 +139,7 @@ void write_models(GraphWriter& out, const ModelBase& models) {
 } // namespace
 
 std::string rule_graph_dot(const AppState& state) {
-    const Cycles cycles = find_cycles(state.kb.rule);
+    const Cycles cycles = find_cycles(state);
     GraphWriter out(cycles);
     const std::string title = state.kb.rule.name ? state.kb.rule.name->name : "rules";
     out.text = "digraph " + dot_quoted(title) + " {\n    rankdir=LR;\n    node [fontsize=10];\n";
