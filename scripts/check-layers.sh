@@ -16,7 +16,7 @@ layers=(
   "loading chaining ui"
   "import"
   "files"
-  "batch"
+  "tools batch"
   "app"
 )
 

@@ -1,7 +1,6 @@
 #include "line_editor.hpp"
 #include "program_arguments.hpp"
 #include "terminal_app.hpp"
-#include "tool_options.hpp"
 
 #include <iostream>
 #include <memory>
@@ -14,9 +13,6 @@ int main(int argc, char** argv) {
     // programs write to the terminal; unsynchronised it is buffered in one piece.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (const auto status = orve::cli::run_tool_options(args, std::cout, std::cerr)) {
-        return *status;
-    }
     const bool interactive = isatty(0) != 0;
     if (!args.empty()) {
         return orve::cli::run_program(args, std::cin, std::cout, std::cerr, interactive);

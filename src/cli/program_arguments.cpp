@@ -2,6 +2,7 @@
 
 #include "check_command.hpp"
 #include "terminal_app.hpp"
+#include "tool_options.hpp"
 
 namespace orve::cli {
 
@@ -13,7 +14,8 @@ int usage(std::ostream& err, const std::string& problem) {
     err << "orve-cli: " << problem << "\n"
         << "usage: orve-cli\n"
         << "       orve-cli --check [--format text|json] RUname.EEB [MOname.EEB COname.EEB ...]\n"
-        << "       orve-cli --check [--format text|json] FOLDER\n";
+        << "       orve-cli --check [--format text|json] FOLDER\n"
+        << "       orve-cli --run ... (orve-cli --help lists the options)\n";
     return kUsageError;
 }
 
@@ -51,6 +53,9 @@ int run_program(const std::vector<std::string>& arguments, std::istream& in, std
                 std::ostream& err, bool interactive) {
     if (arguments.empty()) {
         return run_terminal(in, out, interactive);
+    }
+    if (const auto status = run_tool_options(arguments, out, err)) {
+        return *status;
     }
     if (arguments.front() == "--check") {
         return check_arguments(arguments, out, err);

@@ -1,5 +1,6 @@
 // The command line of orve-cli: without arguments the interactive program, with
-// `--check` the batch check of knowledge bases.
+// `--check` the batch check of knowledge bases, with `--run` and the other
+// tool options a consultation without dialogue.
 #pragma once
 
 #include <istream>

@@ -85,17 +85,17 @@ std::map<std::string, std::string> case_environment(const fs::path& case_folder,
     return values;
 }
 
-// The command-line arguments of the case's `arguments` file, one a line; none
-// for a case without it (the interactive program).
+// The case's command-line arguments, one a line, with <case> standing for the
+// case folder (where a case keeps an answers file); none without the file.
 std::vector<std::string> case_arguments(const fs::path& case_folder) {
-    std::vector<std::string> arguments;
+    std::vector<std::string> args;
     std::istringstream lines(orve::test::read_file(case_folder / "arguments"));
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty()) {
-            arguments.push_back(line);
+            args.push_back(replace_all(line, "<case>", case_folder.string()));
         }
     }
-    return arguments;
+    return args;
 }
 
 FileMap changed_files(const FileMap& before, const FileMap& after) {
@@ -128,6 +128,11 @@ FileMap read_tree(const fs::path& root) {
         }
     }
     return files;
+}
+
+int expected_status(const fs::path& case_folder) {
+    const std::string text = orve::test::read_file(case_folder / "status");
+    return text.empty() ? 0 : std::stoi(text);
 }
 
 SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {

@@ -28,7 +28,7 @@ struct SessionResult {
 SessionResult run_case(const std::filesystem::path& case_folder,
                        const std::filesystem::path& examples);
 
-// The exit status the case's `status` file names; 0 without one.
+// The exit status the case expects: its `status` file, 0 without one.
 int expected_status(const std::filesystem::path& case_folder);
 
 // Every regular file below `root` by its relative path, with its contents.

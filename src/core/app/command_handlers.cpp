@@ -18,6 +18,8 @@
 #include "kb/file_lookup.hpp"
 #include "loading/base_loading.hpp"
 #include "report/report_save.hpp"
+#include "tools/answer_recorder.hpp"
+#include "tools/tool_commands.hpp"
 #include "ui/base_inspection.hpp"
 #include "verify/exclusivity.hpp"
 #include "verify/flattening_commands.hpp"
@@ -29,8 +31,11 @@ namespace orve {
 
 namespace {
 
+// A load changes the bases the record of the last run was made on.
 template <BaseKind kind> bool load(AppState& state, Dialogs& ui) {
-    return load_base(state, ui, kind);
+    const bool completed = load_base(state, ui, kind);
+    forget_run(state, ui);
+    return completed;
 }
 
 template <int code> bool rule_base(AppState& state, Dialogs& ui) {
@@ -45,14 +50,22 @@ template <int kind> bool exclusivity(AppState& state, Dialogs& ui) {
     return analiza_bazy_wiedzy(state, ui, kind);
 }
 
+// A run's answers are noted for what if?; its record enables the commands
+// that look back at it.
 bool forward(AppState& state, Dialogs& ui) {
     ui.msg_clear();
-    return forward_chaining(state, ui);
+    AnswerRecorder recorder(ui, state.memory.last_run);
+    const bool completed = forward_chaining(state, recorder);
+    enable_run_tools(state, ui);
+    return completed;
 }
 
 bool backward(AppState& state, Dialogs& ui) {
     ui.msg_clear();
-    return backward_chaining(state, ui);
+    AnswerRecorder recorder(ui, state.memory.last_run);
+    const bool completed = backward_chaining(state, recorder);
+    enable_run_tools(state, ui);
+    return completed;
 }
 
 bool inspect_report(AppState& state, Dialogs& ui) {
@@ -191,6 +204,10 @@ const std::map<int, CommandHandler>& handlers() {
         {10159, show_user_guide},
         {10160, about},
         {10201, check_loaded_bases},
+        {kWhyNotCommand, why_not_command},
+        {kWhatIfCommand, what_if_command},
+        {kRuleGraphCommand, rule_graph_command},
+        {kProofTreeCommand, proof_tree_command},
     };
     return table;
 }

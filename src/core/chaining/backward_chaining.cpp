@@ -78,6 +78,7 @@ bool opcja_z_menu_testowania(AppState& state, Dialogs& ui, HypothesisType type) 
     if (!h) {
         return false;
     }
+    state.memory.last_run.hypothesis = *h;
     BackwardRun run;
     run.type = type;
     run.hipoteza = *h;
@@ -101,6 +102,7 @@ bool backward_chaining(AppState& state, Dialogs& ui) {
                              "Backward chaining for Rule Base "})) {
         return false;
     }
+    state.memory.last_run.direction = RunDirection::Backward;
     const int type = ui.radio_choice({"Type of hypothesis", "Pick type of tested hypothesis",
                                       "Narrow-sense hypothesis", "Wide-sense hypothesis", 1});
     return opcja_z_menu_testowania(state, ui,

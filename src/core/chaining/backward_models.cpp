@@ -86,6 +86,7 @@ void establish(AppState& state, Dialogs& ui, BackwardRun& run, int number,
     komunikat(state, ui, run, name);
     state.memory.prawda.add(name);
     run.numer_prawda.insert(run.numer_prawda.begin(), {number, name});
+    state.memory.last_run.model_fired(number, name);
     state.memory.model_stosowany.push_back(number);
 }
 

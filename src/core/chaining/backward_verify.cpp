@@ -93,6 +93,7 @@ void fire(AppState& state, Dialogs& ui, BackwardRun& run, const Frame& frame) {
     wyjasnienie_rule(state, ui, rule.number, rule.conclusion, rule.conditions);
     state.memory.prawda.add(frame.name);
     run.numer_prawda.emplace_back(rule.number, frame.name);
+    state.memory.last_run.rule_fired((*frame.rules)[frame.rule], rule.number, frame.name);
     // Its own record is the latest one of its number.
     auto& records = run.regula_stosowana;
     const auto found = std::find(records.rbegin(), records.rend(), rule.number);

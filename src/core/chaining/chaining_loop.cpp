@@ -51,6 +51,8 @@ void fire_rule(AppState& state, Dialogs& ui, const Rule& rule) {
     przedstawienie_faktow(state, ui);
     wyjasnienie_rule(state, ui, rule.number, rule.conclusion, rule.conditions);
     state.memory.prawda.add(rule.conclusion);
+    state.memory.last_run.rule_fired(static_cast<std::size_t>(&rule - state.kb.rule.rules.data()),
+                                     rule.number, rule.conclusion);
     udziel_rady(state, ui, rule.number, rule.conclusion);
     wyswietl_grafike(state, ui, rule.number, rule.conclusion);
     przesluchaj_melodie(state, ui, rule.number, rule.conclusion);

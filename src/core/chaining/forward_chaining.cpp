@@ -12,6 +12,7 @@ bool forward_chaining(AppState& state, Dialogs& ui) {
                              "Forward chaining for Rule Base "})) {
         return false;
     }
+    state.memory.last_run.direction = RunDirection::Forward;
     const int mode = ui.radio_choice({"Fact declaration mode", "Choose fact declaration mode!",
                                       "Menu  for choosing facts", "Querrying the user", 2});
     return wybierz_tryb(state, ui, mode == 1 ? 1 : 2);

@@ -53,6 +53,7 @@ bool normal_ending(AppState& state, Dialogs& ui) {
     out.piszcr();
     out.piszcr();
     podsumowanie(state, ui);
+    remember_run_end(state.memory);
     state.memory.prawda.clear();
     return raport(out);
 }

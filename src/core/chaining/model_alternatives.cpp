@@ -38,6 +38,7 @@ void conclude(AppState& state, Dialogs& ui, int number, const std::string& concl
     przedstawienie_zmiennych(state, ui);
     state.memory.prawda.add(conclusion);
     state.memory.model_stosowany.push_back(number);
+    state.memory.last_run.model_fired(number, conclusion);
     if (!explain()) {
         return;
     }

@@ -61,6 +61,7 @@ void clear_run(AppState& state) {
     memory.prawda.clear();
     memory.model_stosowany.clear();
     memory.zmienna_ustalona.clear();
+    memory.last_run = {};
 }
 
 } // namespace

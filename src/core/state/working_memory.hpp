@@ -2,6 +2,8 @@
 // and model evaluation. Every table keeps its recording order.
 #pragma once
 
+#include "state/run_record.hpp"
+
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -84,6 +86,15 @@ struct WorkingMemory {
     std::vector<std::string> lista_warunkow_uwzglednionych_ograniczen;
     std::vector<std::string> etykieta; // summary labels of the run
     std::string tytul;                 // caption of the chaining dialogues
+    RunRecord last_run;                // what the last run established, kept after it
 };
+
+// Takes the true and false conditions of the run into its record, once.
+inline void remember_run_end(WorkingMemory& memory) {
+    if (!memory.last_run.true_at_end) {
+        memory.last_run.true_at_end = memory.prawda.items();
+        memory.last_run.false_at_end = memory.nieprawda.items();
+    }
+}
 
 } // namespace orve
