@@ -47,8 +47,8 @@ bool GuiDialogs::yes_no(const std::string& title, const std::string& text) {
 }
 
 void GuiDialogs::note(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Information, to_qstring(title), to_qstring(text),
-                    QMessageBox::Ok, host_.dialog_parent());
+    QMessageBox box(QMessageBox::Information, to_qstring(title), to_qstring(text), QMessageBox::Ok,
+                    host_.dialog_parent());
     run_modal(box);
 }
 
@@ -132,8 +132,8 @@ bool GuiDialogs::progress_step(long long done, long long total) {
     constexpr int kScale = 1000;
     if (total > 0) {
         progress_->setMaximum(kScale);
-        const double share = static_cast<double>(std::min(std::max(done, 0LL), total)) /
-                             static_cast<double>(total);
+        const double share =
+            static_cast<double>(std::min(std::max(done, 0LL), total)) / static_cast<double>(total);
         progress_->setValue(static_cast<int>(share * kScale));
     } else {
         progress_->setMaximum(0);
@@ -156,9 +156,13 @@ void GuiDialogs::command_state_changed(int id, bool enabled) {
     host_.set_command_enabled(id, enabled);
 }
 
+void GuiDialogs::set_sound_player(std::unique_ptr<SoundPlayer> player) {
+    sound_ = std::move(player);
+}
+
 void GuiDialogs::play_sound(const std::string& path) {
     if (!sound_) {
-        sound_ = std::make_unique<SoundPlayer>();
+        sound_ = std::make_unique<QtSoundPlayer>();
     }
     sound_->play(QFile::decodeName(path.c_str()));
 }

@@ -46,8 +46,7 @@ class GuiDialogs : public Dialogs {
     void show_headed_text(const std::string& title, const std::string& heading,
                           const std::string& text) override;
     void show_list(const std::string& title, const std::vector<std::string>& lines) override;
-    void show_sections(const std::string& title,
-                       const std::vector<ListSection>& sections) override;
+    void show_sections(const std::string& title, const std::vector<ListSection>& sections) override;
     void browse_records(const RecordBrowser& browser) override;
     void show_picture(const std::string& title, const std::string& path) override;
     void play_sound(const std::string& path) override;
@@ -66,8 +65,8 @@ class GuiDialogs : public Dialogs {
     // While true, a picture shown goes to the main window's welcome window.
     void set_welcome(bool welcome) { welcome_ = welcome; }
 
-    // The sound player, created when the first sound plays (null before).
-    SoundPlayer* sound_player() { return sound_.get(); }
+    // Replaces the sound player (by default the desktop's, made for the first sound).
+    void set_sound_player(std::unique_ptr<SoundPlayer> player);
 
   private:
     // The "End" button was pressed: asks `question`; Yes ends the program.

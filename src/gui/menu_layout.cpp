@@ -99,10 +99,9 @@ std::vector<MenuNode> menu_layout(const std::vector<CommandInfo>& commands) {
 
 const std::vector<ToolbarEntry>& toolbar_entries() {
     static const std::vector<ToolbarEntry> entries = {
-        {10062, "Rules"},       {10074, "Models"},     {10090, "Constraints"},
-        {10100, "Advice"},      {10112, "Graphics"},   {10123, "Sounds"},
-        {10154, "Forward"},     {10155, "Backward"},   {10157, "Messages"},
-        {10159, "Help"},
+        {10062, "Rules"},    {10074, "Models"}, {10090, "Constraints"}, {10100, "Advice"},
+        {10112, "Graphics"}, {10123, "Sounds"}, {10154, "Forward"},     {10155, "Backward"},
+        {10157, "Messages"}, {10159, "Help"},
     };
     return entries;
 }

@@ -42,8 +42,7 @@ RecordBrowserView::RecordBrowserView(const RecordBrowser& browser, QWidget* pare
     left->addRow(new QLabel(to_qstring(browser.number_label), this));
     left->addRow(numbers_);
     for (const auto& count : browser.counts) {
-        left->addRow(to_qstring(count.label),
-                     read_only_field(QString::number(count.count), this));
+        left->addRow(to_qstring(count.label), read_only_field(QString::number(count.count), this));
     }
     columns->addLayout(left, 1);
     columns->addLayout(fields_, 2);

@@ -6,23 +6,20 @@
 
 namespace orve::gui {
 
-SoundPlayer::SoundPlayer()
+QtSoundPlayer::QtSoundPlayer()
     : output_(std::make_unique<QAudioOutput>()), player_(std::make_unique<QMediaPlayer>()) {
     player_->setAudioOutput(output_.get());
 }
 
-SoundPlayer::~SoundPlayer() {
+QtSoundPlayer::~QtSoundPlayer() {
     player_->stop();
 }
 
-void SoundPlayer::play(const QString& path) {
+void QtSoundPlayer::play(const QString& path) {
+    // One player for all sounds: starting a new source stops the one playing.
     player_->stop();
     player_->setSource(QUrl::fromLocalFile(path));
     player_->play();
-}
-
-QString SoundPlayer::current() const {
-    return player_->source().toLocalFile();
 }
 
 } // namespace orve::gui

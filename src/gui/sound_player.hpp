@@ -12,15 +12,20 @@ namespace orve::gui {
 
 class SoundPlayer {
   public:
-    SoundPlayer();
-    ~SoundPlayer();
-    SoundPlayer(const SoundPlayer&) = delete;
-    SoundPlayer& operator=(const SoundPlayer&) = delete;
-
+    virtual ~SoundPlayer() = default;
     // Stops what is playing and starts `path`; returns at once.
-    void play(const QString& path);
-    // The file last started (empty before the first).
-    QString current() const;
+    virtual void play(const QString& path) = 0;
+};
+
+// The player of the desktop's sound service.
+class QtSoundPlayer : public SoundPlayer {
+  public:
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+    QtSoundPlayer(const QtSoundPlayer&) = delete;
+    QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
+
+    void play(const QString& path) override;
 
   private:
     std::unique_ptr<QAudioOutput> output_;

@@ -1,0 +1,120 @@
+// The dialogues' answers as the core receives them, the progress dialogue's
+// cancel and the conversion of the bases' texts.
+#include "dialog_mapping.hpp"
+#include "dialog_script.hpp"
+#include "main_window.hpp"
+#include "modal_runner.hpp"
+#include "qt_text.hpp"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <gtest/gtest.h>
+
+namespace orve::gui {
+namespace {
+
+using test::DialogScript;
+
+const PickList kFacts{"Pick facts", "Choose facts from askable conditions!", {"a", "b", "c"}};
+
+class DialogsTest : public ::testing::Test {
+  protected:
+    MainWindow window;
+    GuiDialogs& ui = window.dialogs();
+    DialogScript script;
+
+    void TearDown() override { EXPECT_EQ(script.pending(), 0U); }
+};
+
+TEST_F(DialogsTest, AskAnswersTheClickedButtonAndTheLastWhenClosed) {
+    script.click("NO").close_box();
+    EXPECT_EQ(ui.ask("Saving", "Save?", {"&YES", "&NO", "&Later"}), 2);
+    EXPECT_EQ(ui.ask("Saving", "Save?", {"&YES", "&NO"}), 2);
+    EXPECT_EQ(script.titles(), (QStringList{"Saving", "Saving"}));
+}
+
+TEST_F(DialogsTest, YesNoAnswersNoWhenClosed) {
+    script.click("Yes").click("No").close_box();
+    EXPECT_TRUE(ui.yes_no("Choose", "Test?"));
+    EXPECT_FALSE(ui.yes_no("Choose", "Test?"));
+    EXPECT_FALSE(ui.yes_no("Choose", "Test?"));
+}
+
+TEST_F(DialogsTest, RadioChoiceKeepsThePreselectedOrClickedAnswer) {
+    const RadioChoice mode{"Fact declaration mode", "Choose fact declaration mode!",
+                           "Menu  for choosing facts", "Querrying the user", 2};
+    script.close_box().radio("Menu  for choosing facts").click("OK");
+    EXPECT_EQ(ui.radio_choice(mode), 2);
+    EXPECT_EQ(ui.radio_choice(mode), 1);
+    EXPECT_EQ(ui.radio_choice({"Level of detail", "", "Low", "High", 1}), 1);
+}
+
+TEST_F(DialogsTest, PickListsAnswerPositionsAndIndices) {
+    script.pick({2}, "Continue").pick({0, 2}, "Continue").pick({}, "Continue");
+    script.pick({1}, "OK").pick({1}, "Cancel");
+    EXPECT_EQ(ui.pick_fact(kFacts), 3);
+    EXPECT_EQ(ui.pick_facts(kFacts), (std::vector<int>{0, 2}));
+    EXPECT_EQ(ui.pick_facts(kFacts), std::vector<int>{});
+    EXPECT_EQ(ui.pick_line(kFacts), std::optional<int>(2));
+    EXPECT_EQ(ui.pick_line(kFacts), std::nullopt);
+}
+
+TEST_F(DialogsTest, EndAsksToCloseAndStaysOnNo) {
+    // End, No: the same dialogue again; End, Yes: the program ends.
+    script.click("End").click("No").pick({1}, "Continue");
+    EXPECT_EQ(ui.pick_fact(kFacts), 2);
+    EXPECT_EQ(script.titles(), (QStringList{"Pick facts", "Attention!", "Pick facts"}));
+
+    script.click("End").click("Yes");
+    EXPECT_THROW(ui.argument_value("temperature"), ProgramClosed);
+    script.click("End").click("Yes");
+    EXPECT_THROW(ui.message_list("Rule explanation", {"If"}), ProgramClosed);
+}
+
+TEST_F(DialogsTest, TypedTextReachesTheCoreAsUtf8) {
+    script.type(QStringLiteral("12,5 żółw"), "OK").type(QStringLiteral("label"), "Cancel");
+    EXPECT_EQ(ui.argument_value("x"), "12,5 \xC5\xBC\xC3\xB3\xC5\x82w");
+    EXPECT_EQ(ui.get_text("Generating labels", "Label:", "old"), "");
+}
+
+TEST_F(DialogsTest, ProgressStepsUntilCancelled) {
+    ui.progress_begin("Diagnosing redundancies");
+    auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("progress"));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(ui.progress_step(1, 3));
+    EXPECT_TRUE(ui.progress_step(5, 0)); // unknown total
+    progress->cancel();
+    EXPECT_FALSE(ui.progress_step(2, 3));
+    ui.progress_end();
+    EXPECT_EQ(window.findChild<QProgressDialog*>(QStringLiteral("progress")), nullptr);
+    EXPECT_TRUE(ui.progress_step(1, 1)); // no test running: nothing to cancel
+}
+
+TEST(DialogMapping, AskAnswerAndFileFilters) {
+    EXPECT_EQ(ask_answer(0, 3), 1);
+    EXPECT_EQ(ask_answer(2, 3), 3);
+    EXPECT_EQ(ask_answer(-1, 2), 2);
+    EXPECT_EQ(file_filters({{"Rule Base (RU*.EEB)", "RU*.EEB"},
+                            {"RU*.EEB, MO*.EEB, CO*.EEB, AD*.EEB", "*.EEB"},
+                            {"Summary:(*.txt)", "*.txt"}}),
+              (QStringList{"Rule Base (RU*.EEB)", "RU*.EEB, MO*.EEB, CO*.EEB, AD*.EEB (*.EEB)",
+                           "Summary:(*.txt)"}));
+}
+
+TEST(QtText, Utf8KeptOtherBytesReadAsCodePage1250) {
+    const std::vector<std::pair<std::string, QString>> cases = {
+        {"plain", QStringLiteral("plain")},
+        {"\xC5\xBC\xC3\xB3\xC5\x82w", QStringLiteral("żółw")}, // UTF-8
+        {"\xBF\xF3\xB3w", QStringLiteral("żółw")},             // code page 1250
+        {"\x8A\x9A\x8C\x9C", QString::fromUtf8("\xC5\xA0\xC5\xA1\xC5\x9A\xC5\x9B")}, // ŠšŚś
+        {"\x81", QString(QChar::ReplacementCharacter)},                              // unassigned
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(to_qstring(bytes), text) << bytes;
+    }
+    EXPECT_EQ(to_cp1250(QStringLiteral("żółw")), std::optional<std::string>("\xBF\xF3\xB3w"));
+    EXPECT_EQ(to_cp1250(QStringLiteral("日本")), std::nullopt);
+}
+
+} // namespace
+} // namespace orve::gui
