@@ -32,6 +32,9 @@ DialogScript::~DialogScript() {
 
 void DialogScript::answer(QDialog& dialog) {
     titles_ << dialog.windowTitle();
+    if (observer_) {
+        observer_(dialog);
+    }
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected dialogue: " << dialog.windowTitle().toStdString();
         // Yes to the close question ends the program; everything else is closed.

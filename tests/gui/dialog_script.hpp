@@ -37,6 +37,9 @@ class DialogScript {
     // Closes the dialogue by its close box.
     DialogScript& close_box();
 
+    // Called with every dialogue before its step acts on it.
+    void set_observer(Step observer) { observer_ = std::move(observer); }
+
     // Titles of the dialogues shown so far, in order.
     const QStringList& titles() const { return titles_; }
     // Steps not used yet.
@@ -46,6 +49,7 @@ class DialogScript {
     void answer(QDialog& dialog);
 
     std::deque<Step> steps_;
+    Step observer_;
     QStringList titles_;
 };
 

@@ -3,6 +3,7 @@
 // same order with the same titles, the message window ends with the message
 // text of that transcript, and the summary and report files are the session's.
 #include "dialog_script.hpp"
+#include "forward_run_script.hpp"
 #include "main_window.hpp"
 #include "message_window.hpp"
 #include "sound_player.hpp"
@@ -83,29 +84,6 @@ bool same_lines_joined(const QStringList& window, const QStringList& terminal) {
     return true;
 }
 
-// The answers of tests/golden/forward_boiler/input.txt, one step per dialogue.
-void script_forward_run(DialogScript& script) {
-    // Rule Base: test for external inconsistencies, no redundancy test.
-    script.choose_file("RUboiler.EEB").click("OK").click("Yes").click("OK").click("No").click("No");
-    script.choose_file("COboiler.EEB").click("OK").click("No").click("No");
-    script.choose_file("ADboiler.EEB").click("OK");
-    script.choose_file("GRboiler.EEB").click("OK");
-    script.choose_file("SOboiler.EEB").click("OK");
-    // Forward chaining: abstract, detail, one label, query mode.
-    script.click("Continue").radio("Low level of detail").click("YES");
-    script.type("first consultation", "OK").click("NO").click("OK");
-    script.radio("Querrying the user").click("Continue").click("No").click("No");
-    script.pick({1}, "Continue").click("Yes").click("Continue");
-    script.pick({0}, "Continue").click("Yes").click("Continue");
-    // Advice, picture and sound of the fired rule.
-    script.click("Yes").click("Continue").click("Yes").click("End").click("Yes");
-    script.click("No").click("OK").click("Continue").click("Continue").click("OK");
-    // Summary and report saved.
-    script.click("YES").choose_file("boiler-case.txt").click("OK");
-    script.click("Yes").choose_file("boiler-case.RPT").click("OK");
-    script.click("Yes"); // closing the program
-}
-
 TEST(ForwardRun, ExampleConsultedThroughTheDialogues) {
     orve::test::TempTree tree;
     fs::copy(ORVE_EXAMPLES_DIR, tree.path(), fs::copy_options::recursive);
@@ -115,8 +93,8 @@ TEST(ForwardRun, ExampleConsultedThroughTheDialogues) {
     window.dialogs().set_sound_player(std::make_unique<RecordedSounds>(&sounds));
     window.start();
     DialogScript script;
-    script_forward_run(script);
-    for (const int id : {10062, 10090, 10100, 10112, 10123, 10154}) {
+    test::script_forward_run(script);
+    for (const int id : test::kForwardRunCommands) {
         window.action(id)->trigger();
     }
     // The run folder stands as <run>, as in the terminal's golden transcripts.
