@@ -118,8 +118,8 @@ void MainWindow::close_welcome() {
         return;
     }
     // The message window takes the welcome window's place for good.
-    welcome_->deleteLater();
     pages_->removeWidget(welcome_);
+    delete welcome_;
     welcome_ = nullptr;
     pages_->setCurrentWidget(messages_);
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,24 @@ TEST(MainWindow, MenuStatesFollowTheCore) {
     }
     EXPECT_TRUE(enabled(window, 10154));
     EXPECT_EQ(script.pending(), 0U);
+}
+
+TEST(MainWindow, WelcomePictureGivesWayToTheMessageWindow) {
+    orve::test::TempTree tree;
+    // Bases written on another system: the picture's name differs in case.
+    std::filesystem::copy_file(std::filesystem::path(ORVE_EXAMPLES_DIR) /
+                                   "GRAPHICS/boiler/pump.bmp",
+                               tree.path("RUVO_VO.BMP"));
+    std::filesystem::current_path(tree.path());
+    MainWindow window;
+    window.start();
+    const auto* pages = qobject_cast<QStackedWidget*>(window.centralWidget());
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("welcome"));
+    EXPECT_EQ(pages->currentWidget()->windowTitle(), QStringLiteral("Welcome to "));
+    window.run_command(10157); // Message Window Creating
+    EXPECT_EQ(pages->currentWidget(), &window.messages());
+    EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("welcome")), nullptr);
 }
 
 TEST(MainWindow, ToolbarAndToolsMirrorTheTable) {
