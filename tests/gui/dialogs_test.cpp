@@ -7,6 +7,8 @@
 #include "qt_text.hpp"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProgressDialog>
 #include <gtest/gtest.h>
 
@@ -88,6 +90,35 @@ TEST_F(DialogsTest, ProgressStepsUntilCancelled) {
     ui.progress_end();
     EXPECT_EQ(window.findChild<QProgressDialog*>(QStringLiteral("progress")), nullptr);
     EXPECT_TRUE(ui.progress_step(1, 1)); // no test running: nothing to cancel
+}
+
+TEST_F(DialogsTest, RecordBrowserShowsCountsAndTheFirstClauseOfANumber) {
+    RecordBrowser rules;
+    rules.title = "Inspection of rules";
+    rules.number_label = "Rule number";
+    rules.numbers = {3, 5, 3};
+    rules.counts = {{"Overall number of rules", 3}};
+    const auto rule = [](const char* conclusion, std::vector<std::string> conditions) {
+        return BrowserRecord{{"Rule conclusion", {conclusion}, false},
+                             {" List of conditions ", std::move(conditions), true}};
+    };
+    rules.records = {rule("first", {"a", "b"}), rule("second", {"c"}), rule("repeated", {"d"})};
+    QStringList shown;
+    script.then([&shown](QDialog& dialog) {
+        dialog.findChild<QListWidget*>(QStringLiteral("numbers"))->setCurrentRow(2);
+        for (const auto* field : dialog.findChildren<QLineEdit*>()) {
+            shown << field->text();
+        }
+        for (const auto* list : dialog.findChildren<QListWidget*>()) {
+            for (int row = 0; row < list->count(); ++row) {
+                shown << list->item(row)->text();
+            }
+        }
+        click_button(dialog, QStringLiteral("Close"));
+    });
+    ui.browse_records(rules);
+    EXPECT_EQ(script.titles(), QStringList{"Inspection of rules"});
+    EXPECT_EQ(shown, (QStringList{"3", "first", "3", "5", "3", "a", "b"}));
 }
 
 TEST(DialogMapping, AskAnswerAndFileFilters) {
