@@ -94,6 +94,16 @@ std::vector<MenuNode> menu_layout(const std::vector<CommandInfo>& commands) {
             }
         }
     }
+    // A command no menu holds stays reachable.
+    MenuNode others{"Other commands", 0, true, {}};
+    for (const auto& command : commands) {
+        if (narrowest(command.id, command.id, nullptr) == nullptr) {
+            others.children.push_back({command.menu_text, command.id, false, {}});
+        }
+    }
+    if (!others.children.empty()) {
+        menus.push_back(std::move(others));
+    }
     return menus;
 }
 

@@ -23,7 +23,8 @@ inline constexpr int kFirstToolId = 10200;
 // Last identifier of the commands listed in the "Tools" menu.
 inline constexpr int kLastToolId = 10299;
 
-// The top-level menus for `commands`; menus without a command are left out.
+// The top-level menus for `commands`; menus without a command are left out, and
+// commands outside every menu's range end up in a last menu "Other commands".
 std::vector<MenuNode> menu_layout(const std::vector<CommandInfo>& commands);
 
 // The commands shown on the toolbar, with the short labels of their buttons.
