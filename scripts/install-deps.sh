@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
           unixodbc unixodbc-dev libsqliteodbc libsqlite3-dev
-          qt6-base-dev qt6-multimedia-dev xvfb xauth imagemagick fonts-dejavu-core)
+          qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-good xvfb xauth imagemagick fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
