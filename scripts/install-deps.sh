@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing:
-# everything scripts/run.sh and scripts/test.sh call beyond the tools of every
+# everything scripts/run.sh, scripts/test.sh and scripts/screenshot.sh call beyond the tools of every
 # Debian system (bash, coreutils, findutils, grep, dpkg, apt).
 set -euo pipefail
 
