@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing:
-# everything scripts/run.sh, scripts/test.sh and scripts/screenshot.sh call beyond the tools of every
-# Debian system (bash, coreutils, findutils, grep, dpkg, apt).
+# everything scripts/run.sh, scripts/test.sh and scripts/screenshot.sh call
+# beyond the tools of every Debian system (bash, coreutils, findutils, grep,
+# dpkg, apt).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
