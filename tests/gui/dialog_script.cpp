@@ -20,6 +20,13 @@ void fail(QDialog& dialog, const std::string& why) {
     dialog.reject();
 }
 
+// Clicks the button with this caption; a missing one fails and closes the dialogue.
+void press(QDialog& dialog, const QString& caption) {
+    if (!click_button(dialog, caption)) {
+        fail(dialog, "no button " + caption.toStdString());
+    }
+}
+
 } // namespace
 
 DialogScript::DialogScript() {
@@ -54,11 +61,7 @@ DialogScript& DialogScript::then(Step step) {
 }
 
 DialogScript& DialogScript::click(const QString& caption) {
-    return then([caption](QDialog& dialog) {
-        if (!click_button(dialog, caption)) {
-            fail(dialog, "no button " + caption.toStdString());
-        }
-    });
+    return then([caption](QDialog& dialog) { press(dialog, caption); });
 }
 
 DialogScript& DialogScript::choose_file(const QString& name) {
@@ -82,7 +85,7 @@ DialogScript& DialogScript::pick(const std::vector<int>& rows, const QString& ca
         for (const int row : rows) {
             list->setCurrentRow(row, QItemSelectionModel::Select);
         }
-        click_button(dialog, caption);
+        press(dialog, caption);
     });
 }
 
@@ -98,7 +101,7 @@ DialogScript& DialogScript::type(const QString& text, const QString& caption) {
             return fail(dialog, "no entry field");
         }
         field->setText(text);
-        click_button(dialog, caption);
+        press(dialog, caption);
     });
 }
 
@@ -109,7 +112,7 @@ DialogScript& DialogScript::radio(const QString& caption) {
                 button->click();
             }
         }
-        click_button(dialog, QStringLiteral("OK"));
+        press(dialog, QStringLiteral("OK"));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "modal_runner.hpp"
 #include "qt_text.hpp"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +34,26 @@ TEST_F(DialogsTest, AskAnswersTheClickedButtonAndTheLastWhenClosed) {
     EXPECT_EQ(ui.ask("Saving", "Save?", {"&YES", "&NO", "&Later"}), 2);
     EXPECT_EQ(ui.ask("Saving", "Save?", {"&YES", "&NO"}), 2);
     EXPECT_EQ(script.titles(), (QStringList{"Saving", "Saving"}));
+}
+
+TEST_F(DialogsTest, CaptionsCarryTheirAccessKeys) {
+    // The "&" of a caption becomes the button's Alt shortcut.
+    const auto keys_of = [](QStringList* keys) {
+        return [keys](QDialog& dialog) {
+            for (const auto* button : dialog.findChildren<QAbstractButton*>()) {
+                keys->append(button->shortcut().toString());
+            }
+            dialog.reject();
+        };
+    };
+    QStringList ask_keys;
+    QStringList message_keys;
+    // The message closed by its close box asks whether to end; No shows it again.
+    script.then(keys_of(&ask_keys)).then(keys_of(&message_keys)).click("No").click("Continue");
+    ui.ask("Saving", "Do you wish to save the base ?", {"&YES", "&NO"});
+    ui.message_list("Rule explanation", {"If"});
+    EXPECT_EQ(ask_keys, (QStringList{"Alt+Y", "Alt+N"}));
+    EXPECT_EQ(message_keys, (QStringList{"Alt+C", ""}));
 }
 
 TEST_F(DialogsTest, YesNoAnswersNoWhenClosed) {
