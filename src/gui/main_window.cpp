@@ -49,7 +49,7 @@ void MainWindow::add_entries(QMenu* menu, const MenuNode& node) {
             continue;
         }
         QAction* action = menu->addAction(to_qstring(child.title));
-        action->setToolTip(to_qstring(child.title));
+        action->setToolTip(to_qstring(child.title).remove(QLatin1Char('&')));
         const int id = child.id;
         connect(action, &QAction::triggered, this, [this, id] { run_command(id); });
         actions_[id] = action;
