@@ -71,10 +71,14 @@ TEST(MainWindow, ToolbarAndToolsMirrorTheTable) {
     MainWindow window;
     const auto* bar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
     ASSERT_NE(bar, nullptr);
-    ASSERT_FALSE(bar->actions().isEmpty());
-    for (const QAction* action : bar->actions()) {
-        EXPECT_FALSE(action->toolTip().isEmpty());
-        EXPECT_NE(action->iconText(), action->toolTip()); // a short label, the menu text as tip
+    ASSERT_EQ(bar->actions().size(), static_cast<qsizetype>(toolbar_entries().size()));
+    for (const auto& entry : toolbar_entries()) {
+        const QAction* action = window.action(entry.id);
+        ASSERT_TRUE(bar->actions().contains(action)) << entry.id;
+        // A short label on the button, the menu text as its tip.
+        EXPECT_EQ(action->iconText(), QString::fromUtf8(entry.label));
+        EXPECT_EQ(action->toolTip(),
+                  QString::fromStdString(find_command(entry.id)->menu_text).remove('&'));
     }
     for (const auto& command : command_table()) {
         EXPECT_NE(window.action(command.id), nullptr) << command.id;
