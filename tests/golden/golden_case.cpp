@@ -130,11 +130,6 @@ FileMap read_tree(const fs::path& root) {
     return files;
 }
 
-int expected_status(const fs::path& case_folder) {
-    const std::string text = orve::test::read_file(case_folder / "status");
-    return text.empty() ? 0 : std::stoi(text);
-}
-
 SessionResult run_case(const fs::path& case_folder, const fs::path& examples) {
     if (!fs::is_regular_file(case_folder / "input.txt")) {
         throw std::runtime_error("no input.txt in " + case_folder.string());
