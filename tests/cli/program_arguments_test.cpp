@@ -25,7 +25,8 @@ Outcome run(const std::vector<std::string>& arguments, const std::string& input 
 
 TEST(ProgramArguments, MistakesInTheCommandLineAreUsageErrors) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--run"}, "orve-cli: unknown option --run\n"},
+        {{"--run"}, "orve-cli: --run needs a value"},
+        {{"--quiet"}, "orve-cli: unknown option --quiet\n"},
         {{"--check"}, "orve-cli: --check needs base files or a folder\n"},
         {{"--check", "--format"}, "orve-cli: --format needs text or json\n"},
         {{"--check", "--format", "xml", "RUa.EEB"}, "orve-cli: unknown format xml\n"},

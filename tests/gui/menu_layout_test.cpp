@@ -57,7 +57,13 @@ TEST(MenuLayout, EveryCommandOnceInItsGroup) {
 TEST(MenuLayout, ToolsListsTheTableCommandsOfTheirRangeInIdOrder) {
     EXPECT_EQ(menu_layout({{10062, "Rule Base loading", {}}}).back().title, "Exact Rule Base");
 
-    std::vector<CommandInfo> table = command_table();
+    // The table's own tools are left out, so that only these ones are listed.
+    std::vector<CommandInfo> table;
+    for (const auto& command : command_table()) {
+        if (command.id < 10200) {
+            table.push_back(command);
+        }
+    }
     table.push_back({10201, "First tool", {}});
     table.push_back({10203, "Second tool", {}});
     table.push_back({10299, "Last tool", {}});
