@@ -6,9 +6,12 @@
 #include "qt_text.hpp"
 #include "text_encoding.hpp"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace orve::gui {
@@ -22,12 +25,25 @@ EditorWindow::EditorWindow(QWidget* parent, const QString& title, const std::str
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->moveCursor(QTextCursor::Start);
+    go_to(requests.start_place());
     new ClauseHighlighter(editor_->document());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     add_menu();
     layout->addWidget(editor_);
     resize(820, 560);
+}
+
+void EditorWindow::go_to(TextPlace place) {
+    const QTextBlock block = editor_->document()->findBlockByNumber(place.line - 1);
+    if (place.line < 1 || !block.isValid()) {
+        return;
+    }
+    QTextCursor cursor(block);
+    const int column = std::clamp(place.column - 1, 0, block.length() - 1);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column);
+    editor_->setTextCursor(cursor);
+    editor_->centerCursor();
 }
 
 void EditorWindow::add_menu() {

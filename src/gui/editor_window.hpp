@@ -28,6 +28,8 @@ class EditorWindow : public QDialog {
 
   private:
     void add_menu();
+    // Puts the cursor at a 1-based line and column, when the text has that line.
+    void go_to(TextPlace place);
 
     EditorRequests& requests_;
     bool cp1250_; // the file was not UTF-8: saved back in code page 1250 when possible

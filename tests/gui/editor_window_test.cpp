@@ -29,6 +29,8 @@ struct RecordedRequests : EditorRequests {
     bool save(const std::string& text) override { return next("save", text); }
     bool save_as(const std::string& text) override { return next("save as", text); }
     bool close(const std::string& text) override { return next("close", text); }
+    TextPlace start_place() const override { return place; }
+    TextPlace place;
 };
 
 // Triggers the editor window's own menu command with this caption.
@@ -81,6 +83,24 @@ TEST(EditorWindow, UndoSaveAndSaveAsKeepTheFilesEncoding) {
     // A base written in code page 1250 is saved in it again.
     window.dialogs().edit_text("Editing the file: RUx.EEB", "RUx.EEB", "\xB3", requests);
     EXPECT_EQ(requests.calls, (std::vector<std::string>{"save as:\xB3\xBF", "save:\xB3"}));
+}
+
+TEST(EditorWindow, OpensWithTheCursorAtTheStartPlace) {
+    const std::string text = "rule(1,\"a\",[\"b\"],0)\nrule(2,\"x\" [\"y\"],0)";
+    for (const auto& [place, block, column] : std::vector<std::tuple<TextPlace, int, int>>{
+             {{2, 13}, 1, 12}, {{0, 0}, 0, 0}, {{9, 1}, 0, 0}}) {
+        MainWindow window;
+        RecordedRequests requests;
+        requests.place = place;
+        DialogScript script;
+        script.then([&, block = block, column = column](QDialog& editor) {
+            const QTextCursor cursor = editor_of(editor).textCursor();
+            EXPECT_EQ(cursor.blockNumber(), block) << place.line;
+            EXPECT_EQ(cursor.positionInBlock(), column) << place.line;
+            editor.reject();
+        });
+        window.dialogs().edit_text("Editing the file: RUx.EEB", "RUx.EEB", text, requests);
+    }
 }
 
 } // namespace

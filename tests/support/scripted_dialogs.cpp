@@ -157,7 +157,11 @@ void ScriptedDialogs::open_document(const std::string& path) {
 
 void ScriptedDialogs::edit_text(const std::string& title, const std::string& path,
                                 const std::string& text, EditorRequests& requests) {
-    log.push_back("edit_text: " + title + " | " + path);
+    const TextPlace place = requests.start_place();
+    log.push_back("edit_text: " + title + " | " + path +
+                  (place.line > 0
+                       ? " | at " + std::to_string(place.line) + ":" + std::to_string(place.column)
+                       : ""));
     edited.push_back(text);
     std::string current = text;
     for (;;) {

@@ -67,6 +67,24 @@ TEST_F(BaseEditor, SaveWritesTheWholeTextAsItStands) {
     EXPECT_EQ(shell.state().kb.rule.rules.size(), 1U);
 }
 
+TEST_F(BaseEditor, OpensAFileWhoseLoadStoppedOnASyntaxErrorAtTheError) {
+    const std::string faulty = tree.write("BASES/RUbad.EEB", kRules + "rule(2,\"x\" [\"y\"],0)\n");
+    ui.answer({faulty});
+    shell.run_command(10062);
+    ASSERT_TRUE(shell.state().blad);
+    ui.answer({"gone"});
+    EXPECT_TRUE(open_base_editor(shell.state(), ui, faulty));
+    EXPECT_EQ(ui.log.back(), "msg_recreate");
+    EXPECT_TRUE(std::any_of(ui.log.begin(), ui.log.end(), [&](const std::string& entry) {
+        return entry == "edit_text: Editing the file: RUbad.EEB | " + faulty + " | at 2:12";
+    })) << ::testing::PrintToString(ui.log);
+    // Another file opens at its start.
+    edit({"gone"});
+    EXPECT_TRUE(std::any_of(ui.log.begin(), ui.log.end(), [&](const std::string& entry) {
+        return entry == "edit_text: Editing the file: RUboiler.EEB | " + file;
+    }));
+}
+
 TEST_F(BaseEditor, SaveAsCancelledKeepsTheWindowOpenAndWritesNothing) {
     const std::string copy = tree.path("BASES/RUcopy.EEB").string();
     edit({"save_as:" + kEdited, "", "save_as", copy});

@@ -202,6 +202,9 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
     const ReadResult result = read_clauses(*text, schema_of(kind));
     if (result.error) {
         state.blad = true;
+        std::error_code failed;
+        state.syntax_error_file = fs::absolute(path, failed).lexically_normal().string();
+        state.syntax_error_place = {result.error->line, result.error->position};
         report_syntax_error(ui, file_name, *result.error, kind);
         return false;
     }

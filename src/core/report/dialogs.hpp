@@ -52,9 +52,18 @@ struct ListSection {
 // commands and its close box. Each returns true when the window is to close;
 // false keeps the window open with the text as it is (a cancelled "Save as",
 // a file that could not be written).
+// A place in a text: 1-based line and column; line 0 is the start of the text.
+struct TextPlace {
+    int line = 0;
+    int column = 0;
+};
+
 class EditorRequests {
   public:
     virtual ~EditorRequests() = default;
+    // Where the window puts the cursor when it opens: the syntax error that
+    // stopped the file's last load, or the start of the text.
+    virtual TextPlace start_place() const { return {}; }
     // "Save": writes the whole text to the edited file.
     virtual bool save(const std::string& text) = 0;
     // "Save as": asks for a file name and writes the whole text to it.

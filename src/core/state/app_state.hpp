@@ -4,6 +4,7 @@
 #include "askables/askable_lists.hpp"
 #include "kb/knowledge_base.hpp"
 #include "kb/model_lookup.hpp"
+#include "report/dialogs.hpp"
 #include "report/report_writer.hpp"
 #include "state/commands.hpp"
 #include "state/model_findings.hpp"
@@ -37,6 +38,10 @@ struct AppState {
     // when the load gives up, it means the read stopped without a syntax error
     // (empty lines), and the load writes the empty-lines repair texts.
     bool jestem_tu = false;
+    // The file (an absolute path) and the place of the syntax error the last
+    // load of a base stopped on; the base editor opens that file there.
+    std::string syntax_error_file;
+    TextPlace syntax_error_place;
     // `duplikat_nazwy_mo`: the name of a Model Base read but refused as
     // inconsistent. Set by the Model Base inconsistency check, which forgets
     // the base's own name; read by the Model Base inconsistency report, which

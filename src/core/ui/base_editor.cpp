@@ -23,6 +23,16 @@ class EditorSession : public EditorRequests {
         : state_(state), ui_(ui), path_(std::move(path)), name_(name_of(path_)),
           title_(std::move(title)) {}
 
+    // A file whose last load stopped on a syntax error opens at the error.
+    TextPlace start_place() const override {
+        std::error_code failed;
+        const auto absolute = std::filesystem::absolute(path_, failed).lexically_normal();
+        if (!state_.syntax_error_file.empty() && absolute.string() == state_.syntax_error_file) {
+            return state_.syntax_error_place;
+        }
+        return {};
+    }
+
     bool save(const std::string& text) override {
         if (!write(path_, text)) {
             return false;
