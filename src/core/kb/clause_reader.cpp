@@ -339,10 +339,20 @@ std::string located_message(const SyntaxError& error) {
 }
 
 ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
+    std::vector<Clause> clauses;
+    ReadResult result = read_clauses_into(
+        text, schema, [&clauses](Clause& clause) { clauses.push_back(std::move(clause)); });
+    result.clauses = std::move(clauses);
+    return result;
+}
+
+ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
+                             const std::function<void(Clause&)>& take) {
     text = without_byte_order_mark(text);
     ReadResult result;
     std::size_t start = 0;
     int line_number = 0;
+    Clause clause;
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);
         const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
@@ -358,13 +368,13 @@ ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
             break;
         }
         ClauseParser parser(line, schema);
-        Clause clause;
+        clause.args.clear();
         if (!parser.parse(clause)) {
             result.error = syntax_error(parser, line_number, line);
             break;
         }
         clause.line = line_number;
-        result.clauses.push_back(std::move(clause));
+        take(clause);
         if (lf == std::string_view::npos) {
             break;
         }
