@@ -1,10 +1,10 @@
 #include "askables/askable_lists.hpp"
 
 #include "askables/list_helpers.hpp"
+#include "askables/name_set.hpp"
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace orve {
@@ -34,11 +34,10 @@ void write_faulty_facts(const Names& bad, Dialogs& ui) {
 // The distinct texts of `names` in the order of their last occurrences, as
 // `redukuj` orders them.
 std::vector<std::string_view> last_occurrences(const std::vector<std::string_view>& names) {
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(names.size());
+    NameSet seen(names.size());
     std::vector<std::string_view> kept;
     for (auto it = names.rbegin(); it != names.rend(); ++it) {
-        if (seen.insert(*it).second) {
+        if (seen.insert(*it)) {
             kept.push_back(*it);
         }
     }
@@ -78,10 +77,12 @@ Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
     const auto conclusions = distinct_conclusions(rules);
     Names askable;
     {
-        const std::unordered_set<std::string_view> concluded(conclusions.begin(),
-                                                             conclusions.end());
+        NameSet concluded(conclusions.size());
+        for (const std::string_view conclusion : conclusions) {
+            concluded.insert(conclusion);
+        }
         for (const std::string_view condition : conditions) {
-            if (condition != no_condition && concluded.count(condition) == 0) {
+            if (condition != no_condition && !concluded.contains(condition)) {
                 askable.emplace_back(condition);
             }
         }

@@ -1,9 +1,11 @@
 #include "askables/list_helpers.hpp"
+
+#include "askables/name_set.hpp"
+
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <string_view>
-#include <unordered_set>
 
 namespace orve {
 
@@ -17,11 +19,10 @@ Names usuniecie_list_wewnetrznych(const std::vector<Names>& lists) {
 
 Names redukuj(const Names& list) {
     // Walking backwards, the first sighting of a text is its last occurrence.
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(list.size());
+    NameSet seen(list.size());
     Names kept;
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        if (seen.insert(*it).second) {
+        if (seen.insert(*it)) {
             kept.push_back(*it);
         }
     }
@@ -30,10 +31,13 @@ Names redukuj(const Names& list) {
 }
 
 Names roznica_zbiorow(const Names& a, const Names& b) {
-    const std::unordered_set<std::string_view> removed(b.begin(), b.end());
+    NameSet removed(b.size());
+    for (const auto& element : b) {
+        removed.insert(element);
+    }
     Names rest;
     for (const auto& element : a) {
-        if (removed.count(element) == 0) {
+        if (!removed.contains(element)) {
             rest.push_back(element);
         }
     }
