@@ -14,13 +14,21 @@ bool is_askable_in_chaining(const AppState& state, const std::string& condition)
 
 std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
                                                  const Names& conditions) {
+    return first_unmet_condition(state, ui, conditions, [&state](const std::string& condition) {
+        return is_askable_in_chaining(state, condition);
+    });
+}
+
+std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
+                                                 const Names& conditions,
+                                                 const AskableTest& askable) {
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const std::string& condition = conditions[i];
         if (state.memory.prawda.contains(condition)) {
             continue;
         }
-        if (state.memory.nieprawda.contains(condition) ||
-            !is_askable_in_chaining(state, condition) || !pytaj_o_warunek(state, ui, condition)) {
+        if (state.memory.nieprawda.contains(condition) || !askable(condition) ||
+            !pytaj_o_warunek(state, ui, condition)) {
             return i;
         }
     }
