@@ -63,13 +63,11 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
         if (condition == no_condition_name || condition == end_name) {
             continue;
         }
-        out.pisz(condition);
-        out.piszcr();
+        out.pisz(condition + "\n"); // the name and its line break in one piece
         lines.push_back(condition);
     }
     for (const auto& condition : state.memory.nieprawda.items()) {
-        out.pisz("Not true:    " + condition);
-        out.piszcr();
+        out.pisz("Not true:    " + condition + "\n");
         lines.push_back("   Not true:    " + condition);
     }
     ui.message_list(heading, lines);
