@@ -10,7 +10,10 @@
 # Each orve run reads the base, declines the load-time tests, runs forward
 # chaining at the low level of detail in query mode and saves neither summary nor
 # report. Both programs must derive the same facts. Times are medians of the
-# runs (wall clock of the whole process), memory the peak resident set.
+# runs (wall clock of the whole process), memory the peak resident set. On a
+# shared machine the wall clock carries other programs' load; the processor
+# time (user + system) of orve-cli is given beside it, and the doubling ratios
+# are computed from both.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,8 +31,8 @@ cmake --build "$build" --target orve-cli >/dev/null
 cli="$build/src/cli/orve-cli"
 have_clips=$(command -v clips || true)
 
-# run_timed OUT_PREFIX CMD... : runs CMD with stdin from $input, records seconds
-# and peak KB; stdout goes to OUT_PREFIX.out
+# run_timed OUT_PREFIX CMD... : runs CMD with stdin from $input, records wall
+# seconds, processor seconds and peak KB; stdout goes to OUT_PREFIX.out
 run_timed() {
     local prefix=$1
     shift
@@ -39,6 +42,8 @@ run_timed() {
     end=$(date +%s.%N)
     echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }' >>"$prefix.secs"
     awk -F': ' '/Maximum resident set size/ { print $2 }' "$prefix.time" >>"$prefix.kb"
+    awk -F': ' '/User time|System time/ { t += $2 } END { printf "%.4f\n", t }' \
+        "$prefix.time" >>"$prefix.cpu"
 }
 
 median() { sort -g "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -57,8 +62,9 @@ forward_input() { # answers for reading the base and one forward run
     printf '10062\nRU%s.EEB\nn\nn\nn\n10154\n1\nNO\n2\nn\nn\n' "$1"
 }
 
-declare -A secs kb
-printf '%-6s %7s %9s %9s %9s %9s %8s\n' shape rules orve_s orve_MB clips_s clips_MB ratio
+declare -A secs cpus kb
+printf '%-6s %7s %9s %9s %9s %9s %9s %8s\n' shape rules orve_s orve_cpu orve_MB clips_s clips_MB \
+    ratio
 for size in $SIZES; do
     for shape in chain dag wide; do
         dir="$work/$shape-$size"
@@ -69,7 +75,9 @@ for size in $SIZES; do
         for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/orve" "$cli"); done
         orve_s=$(median "$dir/orve.secs")
         orve_mb=$(awk -v k="$(median "$dir/orve.kb")" 'BEGIN { printf "%.1f", k / 1024 }')
+        orve_cpu=$(median "$dir/orve.cpu")
         secs[$shape-$size]=$orve_s
+        cpus[$shape-$size]=$orve_cpu
         clips_s=- clips_mb=- ratio=-
         if [[ -n $have_clips && " $CLIPS_SIZES " == *" $size "* ]]; then
             printf '(load "%s.clp")\n(reset)\n(run)\n(facts)\n(exit)\n' "$shape" >"$dir/run.clp"
@@ -83,8 +91,8 @@ for size in $SIZES; do
             clips_mb=$(awk -v k="$(median "$dir/clips.kb")" 'BEGIN { printf "%.1f", k / 1024 }')
             ratio=$(awk -v a="$clips_s" -v b="$orve_s" 'BEGIN { printf "%.0fx", a / b }')
         fi
-        printf '%-6s %7s %9s %9s %9s %9s %8s\n' "$shape" "$size" "$orve_s" "$orve_mb" \
-            "$clips_s" "$clips_mb" "$ratio"
+        printf '%-6s %7s %9s %9s %9s %9s %9s %8s\n' "$shape" "$size" "$orve_s" "$orve_cpu" \
+            "$orve_mb" "$clips_s" "$clips_mb" "$ratio"
     done
 done
 
@@ -95,7 +103,9 @@ for shape in chain dag wide; do
         half=$((size / 2))
         if [[ -n ${secs[$shape-$half]:-} ]]; then
             awk -v s="$shape" -v h="$half" -v n="$size" -v a="${secs[$shape-$half]}" \
-                -v b="${secs[$shape-$size]}" 'BEGIN { printf "%s %d -> %d rules: %.2fx time\n", s, h, n, b / a }'
+                -v b="${secs[$shape-$size]}" -v c="${cpus[$shape-$half]}" \
+                -v d="${cpus[$shape-$size]}" 'BEGIN {
+                printf "%s %d -> %d rules: %.2fx time, %.2fx processor time\n", s, h, n, b / a, d / c }'
         fi
     done
 done
@@ -109,9 +119,10 @@ input="$dir/input.txt"
 printf '10062\nRUwide.EEB\nn\nn\nn\n' >"$input"
 for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/load" "$cli"); done
 bytes=$(stat -c %s "$dir/RUwide.EEB")
-awk -v b="$bytes" -v s="$(median "$dir/load.secs")" -v k="$(median "$dir/load.kb")" 'BEGIN {
-    printf "\nreading %.1f MB: %.3f s (%.0f MB/s), peak %.1f MB (%.1fx the file)\n",
-        b / 1e6, s, b / 1e6 / s, k / 1024, k * 1024 / b }'
+awk -v b="$bytes" -v s="$(median "$dir/load.secs")" -v c="$(median "$dir/load.cpu")" \
+    -v k="$(median "$dir/load.kb")" 'BEGIN {
+    printf "\nreading %.1f MB: %.3f s (%.0f MB/s), processor %.3f s (%.0f MB/s), peak %.1f MB (%.1fx the file)\n",
+        b / 1e6, s, b / 1e6 / s, c, b / 1e6 / c, k / 1024, k * 1024 / b }'
 
 # load-time verification tests accepted on a nested base
 dir="$work/nested"

@@ -166,11 +166,15 @@ TEST_F(RuleBaseLoading, BadFilesEndWithReadErrorsAndLeaveTheProgramUsable) {
         "rule(1,\"never closed,[\"b\"],0)\n",
         "rule(2147483648,\"a\",[\"b\",\"c\"],0)\n",
         "rule(1,\"a\",[\"b\",",
+        // good clauses before the error are read but never kept
+        "rule(1,\"a\",[\"b\",\"c\"],0)\nfact(\"b\")\nrule(2,\"d\",[\"e\"]\n",
     };
     for (const auto& contents : bad_files) {
         ui.notes.clear();
         ASSERT_EQ(load(contents, {}), CommandResult::Completed);
         EXPECT_FALSE(shell.state().kb.rule.name);
+        EXPECT_TRUE(shell.state().kb.rule.rules.empty());
+        EXPECT_TRUE(shell.state().kb.rule.facts.empty());
         ASSERT_FALSE(ui.notes.empty());
         EXPECT_EQ(ui.notes[0].title, "Exception handling");
     }

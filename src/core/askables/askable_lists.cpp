@@ -1,6 +1,11 @@
 #include "askables/askable_lists.hpp"
 
 #include "askables/list_helpers.hpp"
+#include "askables/name_set.hpp"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace orve {
 
@@ -26,21 +31,65 @@ void write_faulty_facts(const Names& bad, Dialogs& ui) {
                 "\nload the faulty base and remove facts that are not askable conditions. ");
 }
 
+// The distinct texts of `names` in the order of their last occurrences, as
+// `redukuj` orders them.
+std::vector<std::string_view> last_occurrences(const std::vector<std::string_view>& names) {
+    NameSet seen(names.size());
+    std::vector<std::string_view> kept;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) {
+        if (seen.insert(*it)) {
+            kept.push_back(*it);
+        }
+    }
+    std::reverse(kept.begin(), kept.end());
+    return kept;
+}
+
+std::vector<std::string_view> distinct_conditions(const RuleBase& rules) {
+    std::vector<std::string_view> conditions;
+    for (const auto& rule : rules.rules) {
+        conditions.insert(conditions.end(), rule.conditions.begin(), rule.conditions.end());
+    }
+    return last_occurrences(conditions);
+}
+
+// The distinct conclusions but `end`, which is never recorded as one.
+std::vector<std::string_view> distinct_conclusions(const RuleBase& rules) {
+    std::vector<std::string_view> conclusions;
+    conclusions.reserve(rules.rules.size());
+    for (const auto& rule : rules.rules) {
+        conclusions.push_back(rule.conclusion);
+    }
+    auto distinct = last_occurrences(conclusions);
+    const auto end = std::find(distinct.begin(), distinct.end(), std::string_view(end_conclusion));
+    if (end != distinct.end()) {
+        distinct.erase(end);
+    }
+    return distinct;
+}
+
 } // namespace
 
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
-    // All conditions joined in rule order, without a copy of each rule's list first.
-    Names conditions;
-    Names conclusions;
-    conclusions.reserve(rules.rules.size());
-    for (const auto& rule : rules.rules) {
-        conditions.insert(conditions.end(), rule.conditions.begin(), rule.conditions.end());
-        conclusions.push_back(rule.conclusion);
+    // Worked out on views of the rules' names: each list is copied once, when
+    // it is recorded.
+    const auto conditions = distinct_conditions(rules);
+    const auto conclusions = distinct_conclusions(rules);
+    Names askable;
+    {
+        NameSet concluded(conclusions.size());
+        for (const std::string_view conclusion : conclusions) {
+            concluded.insert(conclusion);
+        }
+        for (const std::string_view condition : conditions) {
+            if (condition != no_condition && !concluded.contains(condition)) {
+                askable.emplace_back(condition);
+            }
+        }
     }
-    lists.lista_warunkow = redukuj(conditions);
-    lists.lista_wnioskow_regul = usun(end_conclusion, redukuj(conclusions));
-    return usun_wszystkie(no_condition,
-                          roznica_zbiorow(lists.lista_warunkow, lists.lista_wnioskow_regul));
+    lists.lista_warunkow = Names(conditions.begin(), conditions.end());
+    lists.lista_wnioskow_regul = Names(conclusions.begin(), conclusions.end());
+    return askable;
 }
 
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists) {

@@ -14,13 +14,21 @@ bool is_askable_in_chaining(const AppState& state, const std::string& condition)
 
 std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
                                                  const Names& conditions) {
+    return first_unmet_condition(state, ui, conditions, [&state](const std::string& condition) {
+        return is_askable_in_chaining(state, condition);
+    });
+}
+
+std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
+                                                 const Names& conditions,
+                                                 const AskableTest& askable) {
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const std::string& condition = conditions[i];
         if (state.memory.prawda.contains(condition)) {
             continue;
         }
-        if (state.memory.nieprawda.contains(condition) ||
-            !is_askable_in_chaining(state, condition) || !pytaj_o_warunek(state, ui, condition)) {
+        if (state.memory.nieprawda.contains(condition) || !askable(condition) ||
+            !pytaj_o_warunek(state, ui, condition)) {
             return i;
         }
     }
@@ -55,13 +63,11 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
         if (condition == no_condition_name || condition == end_name) {
             continue;
         }
-        out.pisz(condition);
-        out.piszcr();
+        out.pisz(condition + "\n"); // the name and its line break in one piece
         lines.push_back(condition);
     }
     for (const auto& condition : state.memory.nieprawda.items()) {
-        out.pisz("Not true:    " + condition);
-        out.piszcr();
+        out.pisz("Not true:    " + condition + "\n");
         lines.push_back("   Not true:    " + condition);
     }
     ui.message_list(heading, lines);

@@ -6,6 +6,7 @@
 #include "state/app_state.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,14 @@ bool is_askable_in_chaining(const AppState& state, const std::string& condition)
 // false, or unknown and not askable), or nothing when every condition holds.
 std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
                                                  const Names& conditions);
+
+// Answers whether a condition is askable in chaining.
+using AskableTest = std::function<bool(const std::string& condition)>;
+
+// As above, with the askability test supplied by the caller.
+std::optional<std::size_t> first_unmet_condition(AppState& state, Dialogs& ui,
+                                                 const Names& conditions,
+                                                 const AskableTest& askable);
 
 // `testuj_warunki`: true when every condition holds; an empty list holds.
 bool testuj_warunki(AppState& state, Dialogs& ui, const Names& conditions);

@@ -24,9 +24,8 @@ bool present_facts(AppState& state, Dialogs& ui, const std::string& heading, con
             break;
         }
         check(state, ui, fact);
-        out.pisz("    " + fact);
-        out.piszcr();
         lines.push_back("    " + fact);
+        out.pisz(lines.back() + "\n"); // the name and its line break in one piece
     }
     if (state.findings.blad_wykluczajacych) {
         return false;

@@ -1,5 +1,6 @@
 #include "chaining/rule_agenda.hpp"
 
+#include "askables/askable_lists.hpp"
 #include "chaining/condition_tests.hpp"
 
 namespace orve {
@@ -40,12 +41,26 @@ bool RuleAgenda::applies(AppState& state, Dialogs& ui, std::size_t index) {
     if (state.memory.prawda.contains(rule.conclusion)) {
         return false; // for good: true conditions are never withdrawn in a run
     }
-    const auto unmet = first_unmet_condition(state, ui, rule.conditions);
+    const auto unmet =
+        first_unmet_condition(state, ui, rule.conditions, [&](const std::string& condition) {
+            return is_askable(state, condition);
+        });
     if (!unmet) {
         return true;
     }
     stopped_by_[rule.conditions[*unmet]].push_back(index);
     return false;
+}
+
+bool RuleAgenda::is_askable(const AppState& state, const std::string& condition) {
+    if (!askable_) {
+        const Names& askable = ogolna_lista_dopytywalnych(state.askables);
+        askable_.emplace(askable.size());
+        for (const auto& name : askable) {
+            askable_->insert(name);
+        }
+    }
+    return askable_->contains(condition);
 }
 
 const Rule* RuleAgenda::first_applicable(AppState& state, Dialogs& ui) {

@@ -2,6 +2,7 @@
 // testing again the rules whose outcome cannot have changed.
 #pragma once
 
+#include "askables/name_set.hpp"
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
 
@@ -35,12 +36,16 @@ class RuleAgenda {
     // Tests one rule; false when it does not apply now.
     bool applies(AppState& state, Dialogs& ui, std::size_t index);
     void schedule_all();
+    // Askability from an index of the general askable list, built when first
+    // needed: the list does not change during a run.
+    bool is_askable(const AppState& state, const std::string& condition);
 
     const std::vector<Rule>& rules_;
     std::set<std::size_t> pending_; // rules to test, by position in the table
     // Rules stopped by a condition that is not true, keyed by that condition.
     std::unordered_map<std::string, std::vector<std::size_t>> stopped_by_;
     std::size_t seen_true_ = 0; // true conditions already looked at
+    std::optional<NameSet> askable_;
 };
 
 } // namespace orve

@@ -155,7 +155,10 @@ BaseKindInfo entry(const char* name, Base KnowledgeBaseSet::*member, ClauseSchem
     return {
         name,
         std::move(schema),
-        [member, fill](const Clause& c, KnowledgeBaseSet& kb) { fill(c, kb.*member); },
+        [member, fill](Clause& c, KnowledgeBaseSet& kb) { fill(c, kb.*member); },
+        [member](KnowledgeBaseSet& from, KnowledgeBaseSet& to) {
+            to.*member = std::move(from.*member);
+        },
         [member](KnowledgeBaseSet& kb) -> std::optional<BaseName>& { return (kb.*member).name; },
         std::move(texts),
         media};
@@ -164,7 +167,7 @@ BaseKindInfo entry(const char* name, Base KnowledgeBaseSet::*member, ClauseSchem
 // An Advice, Graphics or Sound Base entry: one clause type named `functor`.
 BaseKindInfo media_entry(const char* name, MediaBase KnowledgeBaseSet::*member, const char* functor,
                          LoadTexts texts, MediaFolderTexts folder) {
-    const auto fill = [functor](const Clause& c, MediaBase& base) { fill_media(c, functor, base); };
+    const auto fill = [functor](Clause& c, MediaBase& base) { fill_media(c, functor, base); };
     return entry(name, member, media_schema(functor), fill, std::move(texts), folder);
 }
 

@@ -48,8 +48,11 @@ struct BaseKindInfo {
     const char* name; // "Rule Base", "Model Base" and so on
     // Working, remark and switched-off clause types of the kind's files.
     ClauseSchema schema;
-    // Appends one working clause to the kind's tables; others are ignored.
-    std::function<void(const Clause& clause, KnowledgeBaseSet& kb)> fill;
+    // Appends one working clause to the kind's tables, moving its fields out;
+    // others are ignored.
+    std::function<void(Clause& clause, KnowledgeBaseSet& kb)> fill;
+    // Moves the kind's base from one set into the other, replacing it there.
+    std::function<void(KnowledgeBaseSet& from, KnowledgeBaseSet& to)> adopt;
     // The name record of the loaded base of this kind.
     std::function<std::optional<BaseName>&(KnowledgeBaseSet& kb)> loaded_name;
     LoadTexts load;

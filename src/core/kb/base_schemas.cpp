@@ -22,33 +22,34 @@ void add_remark(ClauseSchema& schema, const std::string& name, ArgType type = Te
 }
 
 // Field accessors that give an empty value when a clause lacks the expected
-// field, so clauses of another schema cannot throw.
-template <typename T> T field(const Clause& clause, std::size_t index) {
+// field, so clauses of another schema cannot throw. The value is moved out:
+// each field is taken once, and names are not copied again.
+template <typename T> T field(Clause& clause, std::size_t index) {
     if (index < clause.args.size()) {
-        if (const T* value = std::get_if<T>(&clause.args[index])) {
-            return *value;
+        if (T* value = std::get_if<T>(&clause.args[index])) {
+            return std::move(*value);
         }
     }
     return T{};
 }
 
-int integer(const Clause& c, std::size_t i) {
+int integer(Clause& c, std::size_t i) {
     return field<int>(c, i);
 }
-double real(const Clause& c, std::size_t i) {
+double real(Clause& c, std::size_t i) {
     return field<double>(c, i);
 }
-std::string text(const Clause& c, std::size_t i) {
+std::string text(Clause& c, std::size_t i) {
     return field<std::string>(c, i);
 }
-Names names(const Clause& c, std::size_t i) {
+Names names(Clause& c, std::size_t i) {
     return field<Names>(c, i);
 }
-Numbers numbers(const Clause& c, std::size_t i) {
+Numbers numbers(Clause& c, std::size_t i) {
     return field<Numbers>(c, i);
 }
 
-void fill_model_clause(const Clause& c, ModelBase& base) {
+void fill_model_clause(Clause& c, ModelBase& base) {
     if (c.functor == "model_b") {
         base.basic.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), text(c, 4),
                               text(c, 5), integer(c, 6)});
@@ -103,7 +104,7 @@ ClauseSchema media_schema(const std::string& functor) {
     return {{functor, {Integer, String}}};
 }
 
-void fill_rule(const Clause& c, RuleBase& base) {
+void fill_rule(Clause& c, RuleBase& base) {
     if (c.functor == "rule") {
         base.rules.push_back({integer(c, 0), text(c, 1), names(c, 2), integer(c, 3)});
     } else if (c.functor == "fact") {
@@ -111,7 +112,7 @@ void fill_rule(const Clause& c, RuleBase& base) {
     }
 }
 
-void fill_model(const Clause& c, ModelBase& base) {
+void fill_model(Clause& c, ModelBase& base) {
     if (c.functor == "m_fact") {
         base.m_facts.push_back(text(c, 0));
     } else if (c.functor == "argument_known") {
@@ -123,13 +124,13 @@ void fill_model(const Clause& c, ModelBase& base) {
     }
 }
 
-void fill_constraint(const Clause& c, ConstraintBase& base) {
+void fill_constraint(Clause& c, ConstraintBase& base) {
     if (c.functor == "constraint") {
         base.constraints.push_back({integer(c, 0), names(c, 1)});
     }
 }
 
-void fill_media(const Clause& c, const char* functor, MediaBase& base) {
+void fill_media(Clause& c, const char* functor, MediaBase& base) {
     if (c.functor == functor) {
         base.clauses.push_back({integer(c, 0), text(c, 1)});
     }
@@ -155,10 +156,19 @@ const char* base_kind_name(BaseKind kind) {
 }
 
 void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBaseSet& kb) {
-    const auto fill = base_kind(kind).fill;
+    const auto& fill = base_kind(kind).fill;
     for (const Clause& clause : clauses) {
-        fill(clause, kb);
+        Clause copy = clause;
+        fill(copy, kb);
     }
+}
+
+void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb) {
+    base_kind(kind).fill(clause, kb);
+}
+
+void adopt_tables(BaseKind kind, KnowledgeBaseSet& from, KnowledgeBaseSet& to) {
+    base_kind(kind).adopt(from, to);
 }
 
 } // namespace orve

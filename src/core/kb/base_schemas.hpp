@@ -21,12 +21,12 @@ ClauseSchema model_schema();
 ClauseSchema constraint_schema();
 ClauseSchema media_schema(const std::string& functor);
 
-// Append one working clause to a base's tables; remarks, switched-off clauses
-// and clauses of other kinds are ignored.
-void fill_rule(const Clause& clause, RuleBase& base);
-void fill_model(const Clause& clause, ModelBase& base);
-void fill_constraint(const Clause& clause, ConstraintBase& base);
-void fill_media(const Clause& clause, const char* functor, MediaBase& base);
+// Append one working clause to a base's tables, moving its fields out of the
+// clause; remarks, switched-off clauses and clauses of other kinds are ignored.
+void fill_rule(Clause& clause, RuleBase& base);
+void fill_model(Clause& clause, ModelBase& base);
+void fill_constraint(Clause& clause, ConstraintBase& base);
+void fill_media(Clause& clause, const char* functor, MediaBase& base);
 
 // The base kind whose files may hold clauses named `functor`, if any.
 std::optional<BaseKind> kind_with_clause(std::string_view functor);
@@ -38,5 +38,12 @@ const char* base_kind_name(BaseKind kind);
 // switched-off clauses are ignored. The clauses must have been read with
 // schema_of(kind).
 void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBaseSet& kb);
+
+// Appends one clause read with schema_of(kind) as fill_tables does, moving its
+// fields out of it.
+void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb);
+
+// Moves the base of this kind from `from` into `to`, replacing what `to` held.
+void adopt_tables(BaseKind kind, KnowledgeBaseSet& from, KnowledgeBaseSet& to);
 
 } // namespace orve

@@ -27,6 +27,11 @@ bool is_name_char(char c) {
     return is_name_start(c) || is_digit(c);
 }
 
+// The bytes that end a run of plain bytes in a string.
+bool is_string_stop(char c) {
+    return c == '"' || c == '\\' || c == '\0';
+}
+
 // The byte an escape sequence stands for; an unknown escape keeps its byte.
 char unescape(char c) {
     switch (c) {
@@ -116,7 +121,12 @@ bool LineLexer::at_digit(std::size_t offset) const {
 }
 
 bool LineLexer::next(Token& token) {
-    token = Token{};
+    // Reset in place: the token is reused for every token of a file.
+    token.kind = TokenKind::End;
+    token.text = {};
+    token.value.clear();
+    token.control_offset.reset();
+    token.control = 0;
     token.offset = skip_blanks();
     if (pos_ == line_.size()) {
         token.kind = TokenKind::End;
@@ -189,12 +199,14 @@ bool LineLexer::read_number(Token& token) {
 // A string ends on its own line. A NUL byte is refused even inside a string: it
 // marks a binary or UTF-16 file rather than text.
 bool LineLexer::read_string(Token& token) {
-    constexpr std::string_view kStops("\"\\\0", 3);
     const std::size_t start = pos_++;
     std::string value;
     while (pos_ < line_.size()) {
         // Copy the run of plain bytes up to the next special byte in one step.
-        const std::size_t stop = std::min(line_.find_first_of(kStops, pos_), line_.size());
+        std::size_t stop = pos_;
+        while (stop < line_.size() && !is_string_stop(line_[stop])) {
+            ++stop;
+        }
         note_control(token, line_.substr(pos_, stop - pos_), pos_);
         value.append(line_.substr(pos_, stop - pos_));
         pos_ = stop;

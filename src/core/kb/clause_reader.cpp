@@ -67,7 +67,8 @@ class ClauseParser {
     bool parse_value(const ClauseType& type, std::size_t index, Value& value);
     bool parse_list(const ClauseType& type, std::size_t index, Value& value);
     bool parse_element(const ClauseType& type, std::size_t index, Value& list);
-    bool take_name(const std::string& where, std::string& name);
+    // `element`: the name is an element of the list argument.
+    bool take_name(const ClauseType& type, std::size_t index, bool element, std::string& name);
     void explain_missing_bracket(const ClauseType& type, std::size_t index, std::size_t at);
     std::string argument_name(const ClauseType& type, std::size_t index) const;
 
@@ -209,7 +210,7 @@ bool ClauseParser::parse_value(const ClauseType& type, std::size_t index, Value&
     }
     if (field == ArgType::String && token_.kind == TokenKind::String) {
         value = std::string{};
-        return take_name(argument_name(type, index), std::get<std::string>(value));
+        return take_name(type, index, false, std::get<std::string>(value));
     }
     const bool list = field == ArgType::StringList || field == ArgType::IntegerList;
     if (list && token_.kind == TokenKind::ListOpen) {
@@ -279,8 +280,12 @@ void ClauseParser::explain_missing_bracket(const ClauseType& type, std::size_t i
 
 // Takes the current String token as a name; names hold no control characters,
 // so that nothing written from them can break a line or forge another one.
-bool ClauseParser::take_name(const std::string& where, std::string& name) {
+bool ClauseParser::take_name(const ClauseType& type, std::size_t index, bool element,
+                             std::string& name) {
     if (token_.control_offset) {
+        // The place is named only here: building it for every name read
+        // would cost more than reading the name.
+        const std::string where = (element ? "an element of " : "") + argument_name(type, index);
         return fail(kIllegalCharacter, *token_.control_offset,
                     "Control character " + describe_byte(token_.control) + " in " + where +
                         ": names may not contain line breaks, tabs or other control characters");
@@ -299,8 +304,7 @@ bool ClauseParser::parse_element(const ClauseType& type, std::size_t index, Valu
     }
     if (auto* strings = std::get_if<std::vector<std::string>>(&list)) {
         if (token_.kind == TokenKind::String) {
-            return take_name("an element of " + argument_name(type, index),
-                             strings->emplace_back());
+            return take_name(type, index, true, strings->emplace_back());
         }
         return fail_here(kWrongArgumentType,
                          "Elements of " + argument_name(type, index) + " must be strings");
@@ -339,10 +343,20 @@ std::string located_message(const SyntaxError& error) {
 }
 
 ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
+    std::vector<Clause> clauses;
+    ReadResult result = read_clauses_into(
+        text, schema, [&clauses](Clause& clause) { clauses.push_back(std::move(clause)); });
+    result.clauses = std::move(clauses);
+    return result;
+}
+
+ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
+                             const std::function<void(Clause&)>& take) {
     text = without_byte_order_mark(text);
     ReadResult result;
     std::size_t start = 0;
     int line_number = 0;
+    Clause clause;
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);
         const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
@@ -358,13 +372,13 @@ ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
             break;
         }
         ClauseParser parser(line, schema);
-        Clause clause;
+        clause.args.clear();
         if (!parser.parse(clause)) {
             result.error = syntax_error(parser, line_number, line);
             break;
         }
         clause.line = line_number;
-        result.clauses.push_back(std::move(clause));
+        take(clause);
         if (lf == std::string_view::npos) {
             break;
         }

@@ -2,6 +2,7 @@
 // per line, a functor followed by its arguments in parentheses.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,5 +75,12 @@ struct ReadResult {
 // clauses (remarks, switched-off clauses) must be part of the schema to be
 // accepted.
 ReadResult read_clauses(std::string_view text, const ClauseSchema& schema);
+
+// Reads a whole file text as read_clauses does, but hands each clause to `take`
+// as soon as it is read (which may move from it) instead of keeping it: the
+// result's clause list stays empty. A large file is read without holding all
+// its clauses at once.
+ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
+                             const std::function<void(Clause&)>& take);
 
 } // namespace orve

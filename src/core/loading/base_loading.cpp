@@ -189,7 +189,7 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
                         int& empty_line) {
     const std::string file_name = path.filename().string();
     state.jestem_tu = true;
-    const FileText file = read_regular_file(path.string());
+    FileText file = read_regular_file(path.string());
     const std::optional<std::string>& text = file.text;
     if (!text) {
         state.jestem_tu = false;
@@ -199,7 +199,13 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
                                         : file.refusal);
         return false;
     }
-    const ReadResult result = read_clauses(*text, schema_of(kind));
+    // The tables are filled aside while the file is read, and only a file read
+    // to its end puts them in place: the clauses before a read error belong to
+    // no loaded base and must never be used.
+    KnowledgeBaseSet read_tables;
+    const ReadResult result = read_clauses_into(
+        *text, schema_of(kind), [&](Clause& clause) { fill_table(kind, clause, read_tables); });
+    file.text.reset(); // the tables hold all that is needed from it
     if (result.error) {
         state.blad = true;
         std::error_code failed;
@@ -212,9 +218,7 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
         empty_line = result.empty_line;
         return false;
     }
-    // Only a file read to its end fills the tables: the clauses before a read
-    // error belong to no loaded base and must never be used.
-    fill_tables(kind, result.clauses, state.kb);
+    adopt_tables(kind, read_tables, state.kb);
     // The file has been read: from here on a refusal is reported by its own step.
     state.jestem_tu = false;
     name_record(state.kb, kind) = BaseName{file_name, path.string()};

@@ -4,7 +4,11 @@
 
 #include "state/run_record.hpp"
 
+#include <algorithm>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -12,27 +16,64 @@
 
 namespace orve {
 
-// Names in recording order with constant-time membership.
+// Names in recording order with constant-time membership. The index holds
+// positions in the list, in one array with open addressing: every name is
+// stored once, and copies of the table stay valid without rebuilding.
 class OrderedNames {
   public:
     // Adds the name unless present; true when it was added.
     bool add(const std::string& name) {
-        if (!index_.insert(name).second) {
+        if (2 * (items_.size() + 1) > slots_.size()) {
+            rehash(std::max<std::size_t>(16, 2 * slots_.size()));
+        }
+        std::size_t& slot = slots_[slot_of(name)];
+        if (slot != kEmpty) {
             return false;
         }
+        slot = items_.size();
         items_.push_back(name);
         return true;
     }
-    bool contains(const std::string& name) const { return index_.count(name) != 0; }
+    bool contains(const std::string& name) const {
+        return !slots_.empty() && slots_[slot_of(name)] != kEmpty;
+    }
     const std::vector<std::string>& items() const { return items_; }
     void clear() {
         items_.clear();
-        index_.clear();
+        slots_.clear();
     }
 
   private:
+    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+
+    static std::size_t hash_of(std::string_view name) {
+        return std::hash<std::string_view>{}(name);
+    }
+
+    // The slot holding the name, or the empty slot where it would go.
+    std::size_t slot_of(std::string_view name) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hash_of(name) & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == kEmpty || items_[slots_[i]] == name) {
+                return i;
+            }
+        }
+    }
+
+    void rehash(std::size_t slots) {
+        slots_.assign(slots, kEmpty);
+        const std::size_t mask = slots - 1;
+        for (std::size_t k = 0; k < items_.size(); ++k) {
+            std::size_t i = hash_of(items_[k]) & mask;
+            while (slots_[i] != kEmpty) {
+                i = (i + 1) & mask;
+            }
+            slots_[i] = k;
+        }
+    }
+
     std::vector<std::string> items_;
-    std::unordered_set<std::string> index_;
+    std::vector<std::size_t> slots_; // positions in items_, or kEmpty; a power of two long
 };
 
 // Known values of model variables (arguments) in recording order.
