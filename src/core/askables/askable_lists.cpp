@@ -105,7 +105,7 @@ Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists) {
     // Sorted as views, as `sortuj` sorts: the texts are copied once, in order.
     auto askable = askable_views(rules, lists);
-    std::sort(askable.begin(), askable.end());
+    sort_views(askable);
     lists.lista_warunkow_dopytywalnych.assign(askable.begin(), askable.end());
     lists.dopytywalny = {lists.lista_warunkow_dopytywalnych.begin(),
                          lists.lista_warunkow_dopytywalnych.end()};
