@@ -10,8 +10,8 @@
 # Each orve run reads the base, declines the load-time tests, runs forward
 # chaining at the low level of detail in query mode and saves neither summary nor
 # report. Both programs must derive the same facts. Times are medians of the
-# runs (wall clock of the whole process), memory the peak resident set. On a
-# shared machine the wall clock carries other programs' load; the processor
+# runs (wall clock of the whole process, from its start to its end as seen by
+# bench/time_run.cpp), memory the peak resident set. On a shared machine the wall clock carries other programs' load; the processor
 # time (user + system) of orve-cli is given beside it, and the doubling ratios
 # are computed from both.
 set -euo pipefail
@@ -31,19 +31,21 @@ cmake --build "$build" --target orve-cli >/dev/null
 cli="$build/src/cli/orve-cli"
 have_clips=$(command -v clips || true)
 
+# Every run is timed by time_run, which starts the program itself: no shell or
+# timing program is started inside the measured time, for either engine.
+timer="$work/time_run"
+c++ -O2 -std=c++20 -o "$timer" "$here/time_run.cpp"
+
 # run_timed OUT_PREFIX CMD... : runs CMD with stdin from $input, records wall
 # seconds, processor seconds and peak KB; stdout goes to OUT_PREFIX.out
 run_timed() {
     local prefix=$1
     shift
-    local start end
-    start=$(date +%s.%N)
-    /usr/bin/time -v -o "$prefix.time" "$@" <"$input" >"$prefix.out" 2>/dev/null
-    end=$(date +%s.%N)
-    echo "$start $end" | awk '{ printf "%.4f\n", $2 - $1 }' >>"$prefix.secs"
-    awk -F': ' '/Maximum resident set size/ { print $2 }' "$prefix.time" >>"$prefix.kb"
-    awk -F': ' '/User time|System time/ { t += $2 } END { printf "%.4f\n", t }' \
-        "$prefix.time" >>"$prefix.cpu"
+    local wall cpu kb
+    read -r wall cpu kb < <("$timer" "$input" "$prefix.out" "$@")
+    echo "$wall" >>"$prefix.secs"
+    echo "$cpu" >>"$prefix.cpu"
+    echo "$kb" >>"$prefix.kb"
 }
 
 median() { sort -g "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

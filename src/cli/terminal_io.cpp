@@ -3,18 +3,56 @@
 #include "report/dialogs.hpp"
 #include "text_encoding.hpp"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace orve::cli {
 
 namespace {
 
-// Printable ASCII, line feeds and tabs: shown as they are, with no conversion.
-bool plain_ascii(std::string_view bytes) {
-    for (const char c : bytes) {
-        if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || (c & 0x80) != 0) {
-            return false;
-        }
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHigh = 0x8080808080808080;
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+
+// The high bit of every byte of `w` that is zero.
+constexpr std::uint64_t zero_bytes(std::uint64_t w) {
+    return ~(((w & kLow7) + kLow7) | w) & kHigh;
+}
+
+// The high bit of every byte of `w` that is not printable ASCII, a line feed or
+// a tab.
+constexpr std::uint64_t unplain_bytes(std::uint64_t w) {
+    const std::uint64_t control = zero_bytes(w & (kOnes * 0x60)); // below 0x20, or 0x80-0x9F
+    const std::uint64_t allowed = zero_bytes(w ^ (kOnes * '\n')) | zero_bytes(w ^ (kOnes * '\t'));
+    return (w & kHigh) | (control & ~allowed) | zero_bytes(w ^ (kOnes * 0x7F));
+}
+
+// Per byte: 0x80 when it is not printable ASCII, a line feed or a tab.
+constexpr std::array<std::uint8_t, 256> unplain_table() {
+    std::array<std::uint8_t, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c) {
+        table[c] = static_cast<std::uint8_t>(unplain_bytes(c) & 0x80);
     }
-    return true;
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 256> kUnplain = unplain_table();
+
+// True when the text needs no conversion: printable ASCII, line feeds and tabs.
+// Texts are nearly always plain, so it looks at eight bytes at a time.
+bool plain_ascii(std::string_view bytes) {
+    std::uint64_t unplain = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, bytes.data() + i, 8);
+        unplain |= unplain_bytes(w);
+    }
+    for (; i < bytes.size(); ++i) {
+        unplain |= kUnplain[static_cast<unsigned char>(bytes[i])];
+    }
+    return unplain == 0;
 }
 
 } // namespace
@@ -23,16 +61,27 @@ void TerminalIo::write(std::string_view text) {
     if (text.empty()) {
         return;
     }
+    if (held_carriage_return_) {
+        // Harmless only as part of a line break; otherwise it could overwrite the line.
+        pending_ += text.front() == '\n' ? "\r" : "\\x0d";
+        held_carriage_return_ = false;
+    }
+    pending_ += text;
+    at_line_start_ = text.back() == '\n';
+    if (batch_depth_ == 0) {
+        pass_on();
+    }
+}
+
+void TerminalIo::pass_on() {
+    if (pending_.empty()) {
+        return;
+    }
     if (progress_ != nullptr) {
         progress_->hide();
     }
-    if (held_carriage_return_) {
-        // Harmless only as part of a line break; otherwise it could overwrite the line.
-        out_ << (text.front() == '\n' ? "\r" : "\\x0d");
-        held_carriage_return_ = false;
-    }
-    out_ << text;
-    at_line_start_ = text.back() == '\n';
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
 }
 
 void TerminalIo::write_display(std::string_view bytes) {
@@ -51,6 +100,7 @@ void TerminalIo::write_display(std::string_view bytes) {
 }
 
 void TerminalIo::write_line(std::string_view text) {
+    const Batch batch(*this);
     write(text);
     write("\n");
 }
@@ -62,6 +112,7 @@ void TerminalIo::begin_line() {
 }
 
 void TerminalIo::begin_block(const std::string& kind, const std::string& title) {
+    const Batch batch(*this);
     begin_line();
     write("=== " + kind);
     if (!title.empty()) {
@@ -72,11 +123,13 @@ void TerminalIo::begin_block(const std::string& kind, const std::string& title) 
 }
 
 void TerminalIo::end_block(const std::string& kind) {
+    const Batch batch(*this);
     begin_line();
     write_line("=== end of " + kind + " ===");
 }
 
 void TerminalIo::write_text(const std::string& text) {
+    const Batch batch(*this);
     write_display(text);
     begin_line();
 }
@@ -84,21 +137,21 @@ void TerminalIo::write_text(const std::string& text) {
 std::string TerminalIo::read_line(std::string_view prompt, Completion mode) {
     begin_line();
     if (reader_ != nullptr) {
-        out_.flush();
+        flush();
         const auto line = reader_->read(std::string(prompt), mode);
         if (!line) {
             write("\n");
-            out_.flush();
+            flush();
             throw ProgramClosed{};
         }
         return *line; // the terminal showed the typed line and its end
     }
     write(prompt);
-    out_.flush();
+    flush();
     std::string line;
     if (!std::getline(in_, line)) {
         write("\n");
-        out_.flush();
+        flush();
         throw ProgramClosed{};
     }
     if (!line.empty() && line.back() == '\r') { // a line end written on Windows

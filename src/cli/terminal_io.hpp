@@ -16,6 +16,24 @@ namespace orve::cli {
 
 class TerminalIo {
   public:
+    // Gathers the writes made while it lives and hands them to the stream in one
+    // piece when the outermost one ends: a text of many small pieces costs one
+    // stream insertion. Outside any batch each write goes on at once.
+    class Batch {
+      public:
+        explicit Batch(TerminalIo& io) : io_(io) { ++io_.batch_depth_; }
+        ~Batch() {
+            if (--io_.batch_depth_ == 0) {
+                io_.pass_on();
+            }
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+      private:
+        TerminalIo& io_;
+    };
+
     // `interactive`: input comes from a person at a terminal, which shows what is
     // typed; otherwise every line read is echoed after its prompt.
     TerminalIo(std::istream& in, std::ostream& out, bool interactive)
@@ -43,13 +61,19 @@ class TerminalIo {
     // Lines typed at a terminal are read through `reader` (nullptr: none).
     void set_line_reader(LineReader* reader) { reader_ = reader; }
     // Sends what has been written on, before another program writes to the terminal.
-    void flush() { out_.flush(); }
+    void flush() {
+        pass_on();
+        out_.flush();
+    }
     // True when a person types the answers at a terminal.
     bool interactive() const { return interactive_; }
     // The progress line to clear before any output, so text never runs into it.
     void set_progress_line(ProgressLine* line) { progress_ = line; }
 
   private:
+    // Hands the gathered text to the stream, clearing the progress line first.
+    void pass_on();
+
     std::istream& in_;
     std::ostream& out_;
     bool interactive_;
@@ -59,6 +83,8 @@ class TerminalIo {
     // A carriage return that ended the last text: shown as it is only when a line
     // feed follows.
     bool held_carriage_return_ = false;
+    std::string pending_; // written but not yet handed to the stream
+    int batch_depth_ = 0;
 };
 
 } // namespace orve::cli

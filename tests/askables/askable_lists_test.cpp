@@ -53,7 +53,7 @@ TEST(AskableConditions, LoadStepSortsRecordsAndWrites) {
                        "\xB9"
                        "cid"};
     EXPECT_EQ(lists.lista_warunkow_dopytywalnych, sorted);
-    EXPECT_EQ(lists.dopytywalny, std::set<std::string>(sorted.begin(), sorted.end()));
+    EXPECT_EQ(lists.dopytywalny.names(), sorted);
     EXPECT_EQ(ui.window, "\n\nAskable conditions for rule base RUfire.EEB with no taking into "
                          "account the model base:\nZebra\nend\nspark\nwood\n\xB9"
                          "cid\n\n\n");

@@ -36,6 +36,12 @@ TEST(ListHelpers, SortujOrdersUnsignedBytesPrefixFirst) {
         {{"ab", "\xB9", "a", "Zz", "abc", "z", "\xE6x", "\xB9"},
          {"Zz", "a", "ab", "abc", "z", "\xB9", "\xB9", "\xE6x"}},
         {{"", "No condition", " x"}, {"", " x", "No condition"}},
+        // Texts alike in their first eight bytes, and zero bytes, which order
+        // after the end of a shorter text.
+        {{"abcdefgh2", "abcdefgh", std::string("ab\0c", 4), "abcdefgh\xB9", "abcdefgh1",
+          std::string("ab\0", 3), "ab"},
+         {"ab", std::string("ab\0", 3), std::string("ab\0c", 4), "abcdefgh", "abcdefgh1",
+          "abcdefgh2", "abcdefgh\xB9"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sortuj(c.input), c.expected);

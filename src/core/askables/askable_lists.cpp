@@ -70,12 +70,15 @@ std::vector<std::string_view> distinct_conclusions(const RuleBase& rules) {
 
 } // namespace
 
-Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
-    // Worked out on views of the rules' names: each list is copied once, when
-    // it is recorded.
+namespace {
+
+// `wyznacz_warunki_dopytywalne` on views of the rules' names: records the
+// condition and conclusion lists, reusing their storage, and returns the
+// askable conditions unsorted without copying them.
+std::vector<std::string_view> askable_views(const RuleBase& rules, AskableLists& lists) {
     const auto conditions = distinct_conditions(rules);
     const auto conclusions = distinct_conclusions(rules);
-    Names askable;
+    std::vector<std::string_view> askable;
     {
         NameSet concluded(conclusions.size());
         for (const std::string_view conclusion : conclusions) {
@@ -83,17 +86,27 @@ Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
         }
         for (const std::string_view condition : conditions) {
             if (condition != no_condition && !concluded.contains(condition)) {
-                askable.emplace_back(condition);
+                askable.push_back(condition);
             }
         }
     }
-    lists.lista_warunkow = Names(conditions.begin(), conditions.end());
-    lists.lista_wnioskow_regul = Names(conclusions.begin(), conclusions.end());
+    lists.lista_warunkow.assign(conditions.begin(), conditions.end());
+    lists.lista_wnioskow_regul.assign(conclusions.begin(), conclusions.end());
     return askable;
 }
 
+} // namespace
+
+Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
+    const auto askable = askable_views(rules, lists);
+    return Names(askable.begin(), askable.end());
+}
+
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists) {
-    lists.lista_warunkow_dopytywalnych = sortuj(wyznacz_warunki_dopytywalne(rules, lists));
+    // Sorted as views, as `sortuj` sorts: the texts are copied once, in order.
+    auto askable = askable_views(rules, lists);
+    sort_views(askable);
+    lists.lista_warunkow_dopytywalnych.assign(askable.begin(), askable.end());
     lists.dopytywalny = {lists.lista_warunkow_dopytywalnych.begin(),
                          lists.lista_warunkow_dopytywalnych.end()};
 }
@@ -110,7 +123,19 @@ void record_askable_conditions(const RuleBase& rules, const std::string& base_na
 }
 
 bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui) {
-    const Names bad = roznica_zbiorow(rules.facts, wyznacz_warunki_dopytywalne(rules, lists));
+    Names bad;
+    {
+        const auto askable = askable_views(rules, lists);
+        NameSet askable_set(askable.size());
+        for (const std::string_view name : askable) {
+            askable_set.insert(name);
+        }
+        for (const auto& fact : rules.facts) {
+            if (!askable_set.contains(fact)) {
+                bad.push_back(fact);
+            }
+        }
+    }
     if (bad.empty()) {
         return true;
     }

@@ -2,11 +2,11 @@
 // the declared-facts check and the general askable list.
 #pragma once
 
+#include "askables/sorted_names.hpp"
 #include "kb/knowledge_base.hpp"
 #include "report/dialogs.hpp"
 
 #include <optional>
-#include <set>
 #include <string>
 
 namespace orve {
@@ -15,7 +15,7 @@ struct AskableLists {
     Names lista_warunkow;
     Names lista_wnioskow_regul;
     Names lista_warunkow_dopytywalnych;
-    std::set<std::string> dopytywalny; // askability test of flattening and chaining
+    SortedNames dopytywalny; // askability test of flattening and chaining
     // Present only while a Model Base is loaded.
     std::optional<Names> lista_wszystkich_dopytywalnych_dla_wyswietlania;
     std::optional<Names> lista_argumentow_dopytywalnych;

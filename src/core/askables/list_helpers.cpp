@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -64,13 +65,41 @@ Names odwracanie(const Names& list) {
     return Names(list.rbegin(), list.rend());
 }
 
+namespace {
+
+// A name with its first eight bytes as a number whose order is theirs: most
+// comparisons while sorting are then one comparison of numbers.
+struct KeyedName {
+    std::uint64_t key;
+    std::string_view name;
+
+    explicit KeyedName(std::string_view text) : key(0), name(text) {
+        for (std::size_t i = 0; i < 8; ++i) {
+            key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
+        }
+    }
+    bool operator<(const KeyedName& other) const {
+        return key != other.key ? key < other.key : name < other.name;
+    }
+};
+
+} // namespace
+
+void sort_views(std::vector<std::string_view>& views) {
+    std::vector<KeyedName> keyed(views.begin(), views.end());
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        views[i] = keyed[i].name;
+    }
+}
+
 Names sortuj(const Names& list) {
     // Views are ordered instead of the texts, which are copied once, in order.
     // string_view compares bytes as unsigned values, a proper prefix first;
     // equal texts are indistinguishable, so their order among themselves does
     // not matter.
     std::vector<std::string_view> views(list.begin(), list.end());
-    std::sort(views.begin(), views.end());
+    sort_views(views);
     return Names(views.begin(), views.end());
 }
 

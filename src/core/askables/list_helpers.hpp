@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orve {
@@ -22,6 +23,9 @@ Names usun_wszystkie(const std::string& element, const Names& list);
 Names odwracanie(const Names& list);
 // `sortuj`: ascending by unsigned byte comparison, a proper prefix first; stable.
 Names sortuj(const Names& list);
+
+// Sorts views as `sortuj` sorts texts.
+void sort_views(std::vector<std::string_view>& views);
 
 // Whether the element occurs in the list.
 bool contains(const Names& list, const std::string& element);
