@@ -78,9 +78,11 @@ Bases generate(const Shape& shape) {
         }
     }
     bases.kb.rule.name = BaseName{"RUbench.EEB", "RUbench.EEB"};
+    std::vector<std::string> askables;
     for (int i = 0; i < shape.askables; ++i) {
-        bases.askables.dopytywalny.insert(askable_name(static_cast<std::size_t>(i)));
+        askables.push_back(askable_name(static_cast<std::size_t>(i)));
     }
+    bases.askables.dopytywalny.insert(askables.begin(), askables.end());
     for (int c = 0; c < shape.constraints; ++c) {
         const std::size_t first = static_cast<std::size_t>(c) * 3;
         bases.kb.constraint.constraints.push_back(
