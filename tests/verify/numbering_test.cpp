@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
+#include <numeric>
+#include <vector>
 
 namespace orve {
 namespace {
@@ -19,6 +22,18 @@ TEST(Numbering, FirstRepeatedIsTheFirstNumberThatOccursAgainLater) {
     EXPECT_EQ(first_repeated({1, 2, 1, 2}), 1);
     EXPECT_EQ(first_repeated({2, 1, 1, 2}), 2);
     EXPECT_EQ(first_repeated({5, -3, -3}), -3);
+    // Numbers far apart, at the ends of the range, and a repeat seen three times.
+    constexpr int min = std::numeric_limits<int>::min();
+    constexpr int max = std::numeric_limits<int>::max();
+    EXPECT_EQ(first_repeated({max, min, 7, min, max}), max);
+    EXPECT_EQ(first_repeated({min, max, 0}), std::nullopt);
+    EXPECT_EQ(first_repeated({1000000, 4, 4, 4, 1000000}), 1000000);
+    // A long dense list whose only repeat sits at its end.
+    std::vector<int> dense(5000);
+    std::iota(dense.begin(), dense.end(), -100);
+    EXPECT_EQ(first_repeated(dense), std::nullopt);
+    dense.push_back(4000);
+    EXPECT_EQ(first_repeated(dense), 4000);
 }
 
 using Check = bool (*)(AppState&, Dialogs&);

@@ -117,9 +117,10 @@ void record_askable_conditions(const RuleBase& rules, const std::string& base_na
     std::string text = "\n\nAskable conditions for rule base " + base_name +
                        " with no taking into account the model base:\n";
     for (const auto& condition : lists.lista_warunkow_dopytywalnych) {
-        text += condition + "\n";
+        text.append(condition).push_back('\n');
     }
-    ui.msg_append(text + "\n\n");
+    text += "\n\n";
+    ui.msg_append(text);
 }
 
 bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui) {

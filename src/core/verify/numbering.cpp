@@ -3,6 +3,8 @@
 
 #include "verify/verify_text.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 
 namespace orve {
@@ -103,21 +105,57 @@ template <typename Clauses> void append_numbers(Numbers& numbers, const Clauses&
     }
 }
 
-} // namespace
-
-std::optional<int> first_repeated(const std::vector<int>& numbers) {
-    std::unordered_map<int, int> counts;
+// The first element whose number occurs more than once is the first
+// occurrence of that number, so another one follows further on.
+std::optional<int> first_with_count_above_one(const std::vector<int>& numbers,
+                                              const auto& count_of) {
     for (const int number : numbers) {
-        ++counts[number];
-    }
-    // The first element whose number occurs more than once is the first
-    // occurrence of that number, so another one follows further on.
-    for (const int number : numbers) {
-        if (counts[number] > 1) {
+        if (count_of(number) > 1) {
             return number;
         }
     }
     return std::nullopt;
+}
+
+// Counts saturate at 2: only "once" or "more than once" matters.
+std::optional<int> first_repeated_dense(const std::vector<int>& numbers, int low,
+                                        std::size_t span) {
+    std::vector<std::uint8_t> counts(span, 0);
+    const auto slot = [low](int number) {
+        return static_cast<std::size_t>(static_cast<std::int64_t>(number) - low);
+    };
+    for (const int number : numbers) {
+        std::uint8_t& count = counts[slot(number)];
+        if (count < 2) {
+            ++count;
+        }
+    }
+    return first_with_count_above_one(numbers, [&](int number) { return counts[slot(number)]; });
+}
+
+std::optional<int> first_repeated_sparse(const std::vector<int>& numbers) {
+    std::unordered_map<int, int> counts;
+    counts.reserve(numbers.size());
+    for (const int number : numbers) {
+        ++counts[number];
+    }
+    return first_with_count_above_one(numbers, [&](int number) { return counts[number]; });
+}
+
+} // namespace
+
+std::optional<int> first_repeated(const std::vector<int>& numbers) {
+    if (numbers.empty()) {
+        return std::nullopt;
+    }
+    const auto [low, high] = std::minmax_element(numbers.begin(), numbers.end());
+    const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(*high) - *low) + 1;
+    // Numbers are usually dense, so a flat table of counts indexed from the
+    // smallest one is linear and compact; scattered numbers use a hash map.
+    if (span <= 4 * static_cast<std::uint64_t>(numbers.size()) + 64) {
+        return first_repeated_dense(numbers, *low, static_cast<std::size_t>(span));
+    }
+    return first_repeated_sparse(numbers);
 }
 
 bool testuj_numery_regul(AppState& state, Dialogs& ui) {
