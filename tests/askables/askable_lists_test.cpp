@@ -104,6 +104,31 @@ TEST(DeclaredFacts, FactsThatAreNotAskableDropTheRuleBase) {
     EXPECT_TRUE(lists.dopytywalny.empty());
 }
 
+TEST(DeclaredFacts, EachFactIsAskableExactlyWhenItIsAnUnconcludedCondition) {
+    const struct {
+        const char* fact;
+        bool askable;
+    } cases[] = {
+        {"wood", true}, // a condition only
+        {"end", true},  // `end` as a conclusion never counts
+        {"\xB9"
+         "cid",
+         true},                  // bytes above 127
+        {"fire", false},         // a condition that another rule concludes
+        {"hot", false},          // a conclusion only
+        {"No condition", false}, // the placeholder is never askable
+        {"smoke", false},        // in no rule at all
+        {"Wood", false},         // names differ by case
+    };
+    for (const auto& c : cases) {
+        RuleBase base = fire_rules();
+        base.facts = {"spark", c.fact, "spark"};
+        AskableLists lists;
+        test::ScriptedDialogs ui;
+        EXPECT_EQ(testowanie_dopytywalnosci_faktow(base, lists, ui), c.askable) << c.fact;
+    }
+}
+
 TEST(RuleBaseAskablesCommand, TitleAndListDependOnTheModelBase) {
     AppState state;
     test::ScriptedDialogs ui;

@@ -95,6 +95,29 @@ std::vector<std::string_view> askable_views(const RuleBase& rules, AskableLists&
     return askable;
 }
 
+// The declared facts that are no askable condition, in their order. Only
+// membership matters here, so the sets are built straight from the rules
+// without ordering or copying the condition and conclusion lists.
+Names facts_not_askable(const RuleBase& rules) {
+    NameSet conditions(2 * rules.rules.size());
+    NameSet concluded(rules.rules.size());
+    for (const auto& rule : rules.rules) {
+        for (const auto& condition : rule.conditions) {
+            conditions.insert(condition);
+        }
+        if (rule.conclusion != end_conclusion) {
+            concluded.insert(rule.conclusion);
+        }
+    }
+    Names bad;
+    for (const auto& fact : rules.facts) {
+        if (fact == no_condition || !conditions.contains(fact) || concluded.contains(fact)) {
+            bad.push_back(fact);
+        }
+    }
+    return bad;
+}
+
 } // namespace
 
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
@@ -124,19 +147,7 @@ void record_askable_conditions(const RuleBase& rules, const std::string& base_na
 }
 
 bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui) {
-    Names bad;
-    {
-        const auto askable = askable_views(rules, lists);
-        NameSet askable_set(askable.size());
-        for (const std::string_view name : askable) {
-            askable_set.insert(name);
-        }
-        for (const auto& fact : rules.facts) {
-            if (!askable_set.contains(fact)) {
-                bad.push_back(fact);
-            }
-        }
-    }
+    const Names bad = facts_not_askable(rules);
     if (bad.empty()) {
         return true;
     }
