@@ -45,8 +45,20 @@ std::vector<std::string_view> last_occurrences(const std::vector<std::string_vie
     return kept;
 }
 
+// The number of conditions of all rules, repeats included.
+std::size_t condition_count(const RuleBase& rules) {
+    std::size_t count = 0;
+    for (const auto& rule : rules.rules) {
+        count += rule.conditions.size();
+    }
+    return count;
+}
+
 std::vector<std::string_view> distinct_conditions(const RuleBase& rules) {
+    // Sized first: growing by doubling would hold up to three times the views
+    // at once while the largest bases are loaded.
     std::vector<std::string_view> conditions;
+    conditions.reserve(condition_count(rules));
     for (const auto& rule : rules.rules) {
         conditions.insert(conditions.end(), rule.conditions.begin(), rule.conditions.end());
     }
@@ -99,7 +111,7 @@ std::vector<std::string_view> askable_views(const RuleBase& rules, AskableLists&
 // membership matters here, so the sets are built straight from the rules
 // without ordering or copying the condition and conclusion lists.
 Names facts_not_askable(const RuleBase& rules) {
-    NameSet conditions(2 * rules.rules.size());
+    NameSet conditions(condition_count(rules));
     NameSet concluded(rules.rules.size());
     for (const auto& rule : rules.rules) {
         for (const auto& condition : rule.conditions) {

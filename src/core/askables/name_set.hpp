@@ -13,7 +13,10 @@ namespace orve {
 class NameSet {
   public:
     // Room for `expected` names without growing.
-    explicit NameSet(std::size_t expected = 0) { rehash(slots_for(expected)); }
+    explicit NameSet(std::size_t expected = 0) {
+        names_.reserve(expected);
+        rehash(slots_for(expected));
+    }
 
     // Adds the name unless present; true when it was added.
     bool insert(std::string_view name) {
