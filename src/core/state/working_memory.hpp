@@ -2,6 +2,7 @@
 // and model evaluation. Every table keeps its recording order.
 #pragma once
 
+#include "askables/name_set.hpp"
 #include "state/run_record.hpp"
 
 #include <algorithm>
@@ -16,64 +17,18 @@
 
 namespace orve {
 
-// Names in recording order with constant-time membership. The index holds
-// positions in the list, in one array with open addressing: every name is
+// Names in recording order with constant-time membership; every name is
 // stored once, and copies of the table stay valid without rebuilding.
 class OrderedNames {
   public:
     // Adds the name unless present; true when it was added.
-    bool add(const std::string& name) {
-        if (2 * (items_.size() + 1) > slots_.size()) {
-            rehash(std::max<std::size_t>(16, 2 * slots_.size()));
-        }
-        std::size_t& slot = slots_[slot_of(name)];
-        if (slot != kEmpty) {
-            return false;
-        }
-        slot = items_.size();
-        items_.push_back(name);
-        return true;
-    }
-    bool contains(const std::string& name) const {
-        return !slots_.empty() && slots_[slot_of(name)] != kEmpty;
-    }
-    const std::vector<std::string>& items() const { return items_; }
-    void clear() {
-        items_.clear();
-        slots_.clear();
-    }
+    bool add(const std::string& name) { return names_.insert(name); }
+    bool contains(const std::string& name) const { return names_.contains(name); }
+    const std::vector<std::string>& items() const { return names_.names(); }
+    void clear() { names_.clear(); }
 
   private:
-    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
-
-    static std::size_t hash_of(std::string_view name) {
-        return std::hash<std::string_view>{}(name);
-    }
-
-    // The slot holding the name, or the empty slot where it would go.
-    std::size_t slot_of(std::string_view name) const {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = hash_of(name) & mask;; i = (i + 1) & mask) {
-            if (slots_[i] == kEmpty || items_[slots_[i]] == name) {
-                return i;
-            }
-        }
-    }
-
-    void rehash(std::size_t slots) {
-        slots_.assign(slots, kEmpty);
-        const std::size_t mask = slots - 1;
-        for (std::size_t k = 0; k < items_.size(); ++k) {
-            std::size_t i = hash_of(items_[k]) & mask;
-            while (slots_[i] != kEmpty) {
-                i = (i + 1) & mask;
-            }
-            slots_[i] = k;
-        }
-    }
-
-    std::vector<std::string> items_;
-    std::vector<std::size_t> slots_; // positions in items_, or kEmpty; a power of two long
+    OrderedNameSet<std::string> names_;
 };
 
 // Known values of model variables (arguments) in recording order.
