@@ -58,16 +58,20 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
     out.pisz("\n");
     out.pisz(heading);
     out.piszcr();
+    const auto& truths = state.memory.prawda.items();
+    const auto& untruths = state.memory.nieprawda.items();
     std::vector<std::string> lines;
-    for (const auto& condition : state.memory.prawda.items()) {
+    lines.reserve(truths.size() + untruths.size());
+    std::string piece; // reused: one allocation for all the pieces
+    for (const auto& condition : truths) {
         if (condition == no_condition_name || condition == end_name) {
             continue;
         }
-        out.pisz(condition + "\n"); // the name and its line break in one piece
+        out.pisz(piece.assign(condition).append("\n")); // the name and its line break in one piece
         lines.push_back(condition);
     }
-    for (const auto& condition : state.memory.nieprawda.items()) {
-        out.pisz("Not true:    " + condition + "\n");
+    for (const auto& condition : untruths) {
+        out.pisz(piece.assign("Not true:    ").append(condition).append("\n"));
         lines.push_back("   Not true:    " + condition);
     }
     ui.message_list(heading, lines);

@@ -9,6 +9,7 @@
 #include "models/model_operations.hpp"
 
 #include <algorithm>
+#include <string_view>
 
 namespace orve {
 
@@ -42,7 +43,8 @@ const MediaClause* clause_numbered(const MediaBase& base, int number) {
 // The offer shared by the three media: a question when the rule (or else the
 // relational model) has a media clause; a No or a file that cannot be shown
 // leaves only the advice's "    NO".
-void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& question, int number,
+// The question stays a literal until it is asked: most firings ask nothing.
+void offer(AppState& state, Dialogs& ui, BaseKind kind, std::string_view question, int number,
            const std::string& conclusion) {
     // The clause first: most rules have none, and the media bases are short.
     const MediaClause* clause = clause_numbered(media_base(state.kb, kind), number);
@@ -56,8 +58,8 @@ void offer(AppState& state, Dialogs& ui, BaseKind kind, const std::string& quest
     }
     // Copied: showing the file must not depend on the clause table staying put.
     const std::string file = clause->file;
-    const bool shown =
-        ui.yes_no("Choose:", question) && present_media(state, ui, kind, file) == MediaShown::Shown;
+    const bool shown = ui.yes_no("Choose:", std::string(question)) &&
+                       present_media(state, ui, kind, file) == MediaShown::Shown;
     if (!shown && advice) {
         ui.msg_append("    NO\n");
     }

@@ -12,10 +12,7 @@ RuleAgenda::RuleAgenda(const std::vector<Rule>& rules, const WorkingMemory& memo
 
 void RuleAgenda::schedule_all() {
     stopped_by_.clear();
-    pending_.clear();
-    for (std::size_t i = 0; i < rules_.size(); ++i) {
-        pending_.insert(pending_.end(), i);
-    }
+    pending_.fill(rules_.size());
 }
 
 void RuleAgenda::catch_up(const WorkingMemory& memory) {
@@ -27,11 +24,13 @@ void RuleAgenda::catch_up(const WorkingMemory& memory) {
         return;
     }
     for (; seen_true_ < truths.size(); ++seen_true_) {
-        const auto stopped = stopped_by_.find(truths[seen_true_]);
+        const auto stopped = stopped_by_.find(std::string_view(truths[seen_true_]));
         if (stopped == stopped_by_.end()) {
             continue;
         }
-        pending_.insert(stopped->second.begin(), stopped->second.end());
+        for (const std::size_t index : stopped->second) {
+            pending_.insert(index);
+        }
         stopped_by_.erase(stopped);
     }
 }
@@ -65,10 +64,9 @@ bool RuleAgenda::is_askable(const AppState& state, const std::string& condition)
 
 const Rule* RuleAgenda::first_applicable(AppState& state, Dialogs& ui) {
     catch_up(state.memory);
-    auto next = pending_.begin();
-    while (next != pending_.end()) {
-        const std::size_t index = *next;
-        pending_.erase(next);
+    std::size_t index = pending_.next_from(0);
+    while (index != IndexQueue::none) {
+        pending_.erase(index);
         const bool found = applies(state, ui, index);
         // Answers given during the test may wake rules; those further down
         // are tested in this pass, those above it in the next one.
@@ -76,7 +74,7 @@ const Rule* RuleAgenda::first_applicable(AppState& state, Dialogs& ui) {
         if (found) {
             return &rules_[index];
         }
-        next = pending_.upper_bound(index);
+        index = pending_.next_from(index + 1);
     }
     return nullptr;
 }

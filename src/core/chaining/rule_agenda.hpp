@@ -3,13 +3,14 @@
 #pragma once
 
 #include "askables/name_set.hpp"
+#include "chaining/index_queue.hpp"
 #include "report/dialogs.hpp"
 #include "state/app_state.hpp"
 
 #include <cstddef>
 #include <optional>
-#include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -41,9 +42,10 @@ class RuleAgenda {
     bool is_askable(const AppState& state, const std::string& condition);
 
     const std::vector<Rule>& rules_;
-    std::set<std::size_t> pending_; // rules to test, by position in the table
-    // Rules stopped by a condition that is not true, keyed by that condition.
-    std::unordered_map<std::string, std::vector<std::size_t>> stopped_by_;
+    IndexQueue pending_; // rules to test, by position in the table
+    // Rules stopped by a condition that is not true, keyed by that condition
+    // (a view into the rule table, which does not change during a run).
+    std::unordered_map<std::string_view, std::vector<std::size_t>> stopped_by_;
     std::size_t seen_true_ = 0; // true conditions already looked at
     std::optional<NameSet> askable_;
 };
