@@ -4,6 +4,8 @@
 
 #include "verify/verify_text.hpp"
 
+#include <algorithm>
+
 namespace orve {
 
 namespace {
@@ -45,7 +47,11 @@ void advise(Dialogs& ui) {
 void wykrywanie_warunkow_pojedynczych(AppState& state, Dialogs& ui) {
     auto& found = state.findings.pojedynczy_warunek;
     found.clear();
-    for (const auto& rule : state.kb.rule.rules) {
+    const auto& rules = state.kb.rule.rules;
+    // Sized exactly: in a large base most rules may have a single condition.
+    found.reserve(static_cast<std::size_t>(std::count_if(
+        rules.begin(), rules.end(), [](const Rule& rule) { return rule.conditions.size() == 1; })));
+    for (const auto& rule : rules) {
         if (rule.conditions.size() == 1) {
             found.push_back({rule.number, rule.conclusion, rule.conditions.front()});
         }
