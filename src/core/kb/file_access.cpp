@@ -1,5 +1,6 @@
 #include "kb/file_access.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -54,6 +55,7 @@ std::string refusal_of(const struct stat& info, const std::string& path, std::ui
 struct Opened {
     Descriptor fd;
     std::string refusal;
+    std::uint64_t size = 0; // when opened
 };
 
 // Opens a regular file of at most `limit` bytes for reading. The type is looked
@@ -78,7 +80,7 @@ Opened open_regular(const std::string& path, std::uint64_t limit) {
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         return {};
     }
-    return {std::move(fd), ""};
+    return {std::move(fd), "", static_cast<std::uint64_t>(info.st_size)};
 }
 
 // Appends up to `count` bytes; false on a read error.
@@ -149,6 +151,8 @@ FileText read_regular_file(const std::string& path, std::uint64_t limit) {
         return {std::nullopt, opened.refusal};
     }
     std::string text;
+    // Sized once from the file's size, so a large base is not copied while it grows.
+    text.reserve(static_cast<std::size_t>(std::min(opened.size, limit)) + 1);
     // One byte more than allowed tells a file that grew past the limit.
     if (!read_up_to(opened.fd.get(), static_cast<std::size_t>(limit) + 1, text)) {
         return {};
