@@ -112,19 +112,23 @@ for shape in chain dag wide; do
     done
 done
 
-# reading alone: the largest wide base, load-time tests declined
+# reading alone: the largest base of each shape, load-time tests declined
 largest=$(echo "$SIZES" | tr ' ' '\n' | sort -n | tail -1)
-dir="$work/load"
-mkdir -p "$dir"
-python3 "$here/generate_bases.py" wide "$largest" "$dir"
-input="$dir/input.txt"
-printf '10062\nRUwide.EEB\nn\nn\nn\n' >"$input"
-for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/load" "$cli"); done
-bytes=$(stat -c %s "$dir/RUwide.EEB")
-awk -v b="$bytes" -v s="$(median "$dir/load.secs")" -v c="$(median "$dir/load.cpu")" \
-    -v k="$(median "$dir/load.kb")" 'BEGIN {
-    printf "\nreading %.1f MB: %.3f s (%.0f MB/s), processor %.3f s (%.0f MB/s), peak %.1f MB (%.1fx the file)\n",
-        b / 1e6, s, b / 1e6 / s, c, b / 1e6 / c, k / 1024, k * 1024 / b }'
+echo
+for shape in chain dag wide; do
+    dir="$work/load-$shape"
+    mkdir -p "$dir"
+    python3 "$here/generate_bases.py" "$shape" "$largest" "$dir"
+    input="$dir/input.txt"
+    printf '10062\nRU%s.EEB\nn\nn\nn\n' "$shape" >"$input"
+    for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/load" "$cli"); done
+    bytes=$(stat -c %s "$dir/RU$shape.EEB")
+    awk -v shape="$shape" -v n="$largest" -v b="$bytes" -v s="$(median "$dir/load.secs")" \
+        -v c="$(median "$dir/load.cpu")" -v k="$(median "$dir/load.kb")" 'BEGIN {
+        printf "reading %s %d (%.1f MB): %.3f s (%.0f MB/s), processor %.3f s (%.0f MB/s), peak %.1f MB (%.1fx the file)\n",
+            shape, n, b / 1e6, s, b / 1e6 / s, c, b / 1e6 / c, k / 1024, k * 1024 / b }'
+done
+echo
 
 # load-time verification tests accepted on a nested base
 dir="$work/nested"
