@@ -39,11 +39,13 @@ void restart_scan(AppState& state, Dialogs& ui) {
 // A random small knowledge base with a random start of the working memory.
 class RandomBase {
   public:
-    explicit RandomBase(unsigned seed) : random_(seed) {}
+    // `rules`: the most rules; `names`: how many condition names there are.
+    explicit RandomBase(unsigned seed, int rules = 9, int names = 6)
+        : random_(seed), rules_(rules), names_(names) {}
 
     AppState state() {
         AppState s;
-        for (int number = 1, count = pick(1, 9); number <= count; ++number) {
+        for (int number = 1, count = pick(1, rules_); number <= count; ++number) {
             Names conditions;
             for (int i = pick(0, 3); i > 0; --i) {
                 conditions.push_back(pick(0, 12) == 0 ? "No condition" : name());
@@ -87,8 +89,10 @@ class RandomBase {
 
   private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    std::string name() { return std::string(1, static_cast<char>('a' + pick(0, 5))); }
+    std::string name() { return "n" + std::to_string(pick(0, names_ - 1)); }
     std::mt19937 random_;
+    int rules_;
+    int names_;
 };
 
 // Runs the loop and the restart scan on copies of the state with the same
@@ -133,6 +137,14 @@ TEST(ChainingLoop, FiresAndAsksAsTheRestartScanDoes) {
     for (unsigned seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         RandomBase base(seed);
+        const AppState state = base.state();
+        expect_same_as_restart_scan(state, base.answers());
+    }
+    // Tables of a few hundred rules: the agenda's rules to test span several
+    // words of its bit set.
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("large base, seed " + std::to_string(seed));
+        RandomBase base(seed, 300, 40);
         const AppState state = base.state();
         expect_same_as_restart_scan(state, base.answers());
     }
