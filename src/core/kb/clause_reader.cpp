@@ -323,6 +323,10 @@ bool ClauseParser::parse_element(const ClauseType& type, std::size_t index, Valu
 }
 
 bool is_blank_line(std::string_view line) {
+    // Nearly every line starts with its functor: no search is needed then.
+    if (!line.empty() && line.front() != ' ' && line.front() != '\t') {
+        return false;
+    }
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 

@@ -7,34 +7,58 @@ namespace orve {
 
 namespace {
 
-// What a byte does inside a plain string.
-enum class StringByte : unsigned char { Plain, Quote, Other };
+// Byte classes: a name byte, a byte ending a plain string (its closing quote)
+// and a byte that no plain string holds (escapes and control bytes).
+constexpr unsigned char kName = 1;
+constexpr unsigned char kQuote = 2;
+constexpr unsigned char kNotPlain = 4;
 
-constexpr std::array<StringByte, 256> string_bytes() {
-    std::array<StringByte, 256> table{};
+constexpr std::array<unsigned char, 256> byte_classes() {
+    std::array<unsigned char, 256> table{};
     for (std::size_t c = 0; c < 0x20; ++c) {
-        table[c] = StringByte::Other;
+        table[c] = kNotPlain;
     }
-    table[0x7f] = StringByte::Other;
-    table['\\'] = StringByte::Other;
-    table['"'] = StringByte::Quote;
+    table[0x7f] = kNotPlain;
+    table['\\'] = kNotPlain;
+    table['"'] = kQuote;
+    for (std::size_t c = 'a'; c <= 'z'; ++c) {
+        table[c] = kName;
+        table[c - 'a' + 'A'] = kName;
+    }
+    for (std::size_t c = '0'; c <= '9'; ++c) {
+        table[c] = kName;
+    }
+    table['_'] = kName;
     return table;
 }
 
-constexpr std::array<StringByte, 256> kStringBytes = string_bytes();
+constexpr std::array<unsigned char, 256> kByteClasses = byte_classes();
+
+unsigned char byte_class(char c) {
+    return kByteClasses[static_cast<unsigned char>(c)];
+}
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
-}
-
-bool is_name_char(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || is_digit(c);
 }
 
 // The bytes that may follow a number in a plain line; any other byte could
 // make a real number, a name or an error of it.
 bool ends_number(char c) {
     return c == ',' || c == ')' || c == ']' || c == ' ' || c == '\t';
+}
+
+// Byte by byte: functors are a few bytes long, shorter than a call to memcmp.
+bool same_name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Makes `value` hold a T, keeping what it holds when it holds one already, so
@@ -49,15 +73,20 @@ template <typename T> T& hold(Value& value) {
 } // namespace
 
 void PlainClauseReader::skip_blanks() {
-    while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t')) {
-        ++pos_;
+    while (at_ != end_ && (*at_ == ' ' || *at_ == '\t')) {
+        ++at_;
     }
 }
 
 bool PlainClauseReader::take(char c) {
+    // Plain lines seldom have blanks: look for the byte itself first.
+    if (at_ != end_ && *at_ == c) {
+        ++at_;
+        return true;
+    }
     skip_blanks();
-    if (pos_ < line_.size() && line_[pos_] == c) {
-        ++pos_;
+    if (at_ != end_ && *at_ == c) {
+        ++at_;
         return true;
     }
     return false;
@@ -65,31 +94,38 @@ bool PlainClauseReader::take(char c) {
 
 const ClauseType* PlainClauseReader::read_functor() {
     skip_blanks();
-    const std::size_t start = pos_;
-    while (pos_ < line_.size() && is_name_char(line_[pos_])) {
-        ++pos_;
+    const char* start = at_;
+    while (at_ != end_ && byte_class(*at_) == kName) {
+        ++at_;
     }
-    if (pos_ == start || is_digit(line_[start])) {
+    if (at_ == start || is_digit(*start)) {
         return nullptr;
     }
-    const std::string_view functor = line_.substr(start, pos_ - start);
+    const std::string_view functor(start, static_cast<std::size_t>(at_ - start));
+    // Files hold runs of clauses of one type: the last type is tried first.
+    if (last_ != nullptr && same_name(last_->functor, functor)) {
+        return last_;
+    }
     for (const ClauseType& type : schema_) {
-        if (type.functor == functor) {
-            return &type;
+        if (same_name(type.functor, functor)) {
+            last_ = &type;
+            return last_;
         }
     }
     return nullptr;
 }
 
 bool PlainClauseReader::read(std::string_view line, Clause& clause) {
-    line_ = line;
-    pos_ = 0;
+    at_ = line.data();
+    end_ = line.data() + line.size();
     const ClauseType* type = read_functor();
     if (type == nullptr || type->fields.empty() || !take('(')) {
         return false;
     }
     const std::size_t count = type->fields.size();
-    clause.args.resize(count);
+    if (clause.args.size() != count) {
+        clause.args.resize(count);
+    }
     for (std::size_t index = 0; index < count; ++index) {
         if (!read_field(type->fields[index], clause.args[index]) ||
             !take(index + 1 < count ? ',' : ')')) {
@@ -97,11 +133,11 @@ bool PlainClauseReader::read(std::string_view line, Clause& clause) {
         }
     }
     skip_blanks();
-    if (pos_ != line_.size()) {
+    if (at_ != end_) {
         return false;
     }
     // Compared first: the functor is nearly always the previous line's one.
-    if (clause.functor != type->functor) {
+    if (!same_name(clause.functor, type->functor)) {
         clause.functor = type->functor;
     }
     return true;
@@ -134,38 +170,36 @@ bool PlainClauseReader::read_field(ArgType field, Value& value) {
 // general parser.
 bool PlainClauseReader::read_integer(int& value) {
     skip_blanks();
-    const bool negative = pos_ < line_.size() && line_[pos_] == '-';
-    const std::size_t start = negative ? pos_ + 1 : pos_;
-    std::size_t end = start;
+    const bool negative = at_ != end_ && *at_ == '-';
+    const char* start = negative ? at_ + 1 : at_;
+    const char* end = start;
     int number = 0;
-    while (end < line_.size() && is_digit(line_[end])) {
-        number = number * 10 + (line_[end] - '0');
+    while (end != end_ && is_digit(*end)) {
+        number = number * 10 + (*end - '0');
         ++end;
     }
-    if (end == start || end - start > 9 || end == line_.size() || !ends_number(line_[end])) {
+    if (end == start || end - start > 9 || end == end_ || !ends_number(*end)) {
         return false;
     }
-    pos_ = end;
+    at_ = end;
     value = negative ? -number : number;
     return true;
 }
 
 bool PlainClauseReader::read_string(std::string_view& value) {
     skip_blanks();
-    if (pos_ == line_.size() || line_[pos_] != '"') {
+    if (at_ == end_ || *at_ != '"') {
         return false;
     }
-    const std::size_t start = pos_ + 1;
-    for (std::size_t end = start; end < line_.size(); ++end) {
-        switch (kStringBytes[static_cast<unsigned char>(line_[end])]) {
-        case StringByte::Plain:
-            break;
-        case StringByte::Quote:
-            value = line_.substr(start, end - start);
-            pos_ = end + 1;
+    const char* start = at_ + 1;
+    for (const char* end = start; end != end_; ++end) {
+        if (const unsigned char kind = byte_class(*end); kind > kName) {
+            if (kind != kQuote) {
+                return false;
+            }
+            value = std::string_view(start, static_cast<std::size_t>(end - start));
+            at_ = end + 1;
             return true;
-        case StringByte::Other:
-            return false;
         }
     }
     return false;

@@ -31,8 +31,9 @@ class PlainClauseReader {
     bool take(char c);
 
     const ClauseSchema& schema_;
-    std::string_view line_;
-    std::size_t pos_ = 0;
+    const char* at_ = nullptr;            // the next byte of the line to read
+    const char* end_ = nullptr;           // the end of the line
+    const ClauseType* last_ = nullptr;    // the type of the last line read
     std::vector<std::string_view> names_; // the elements of the list being read
 };
 
