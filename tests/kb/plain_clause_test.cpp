@@ -66,6 +66,7 @@ const LineCase kLines[] = {
     {BaseKind::Rule, R"(rule(2147483647,"a",[],-2147483648))", false},
     {BaseKind::Rule, R"(rule(0000000001,"a",[],0))", false},
     {BaseKind::Rule, R"(rule(2147483648,"a",[],0))", false},
+    {BaseKind::Rule, R"(rule(1,"a",[],-99999999999999999999))", false},
     {BaseKind::Rule, R"(rule(1.5,"a",[],0))", false},
     {BaseKind::Rule, R"(rule(1.,"a",[],0))", false},
     {BaseKind::Rule, R"(rule(1e3,"a",[],0))", false},

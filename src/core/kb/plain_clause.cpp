@@ -175,10 +175,13 @@ bool PlainClauseReader::read_integer(int& value) {
     const char* end = start;
     int number = 0;
     while (end != end_ && is_digit(*end)) {
+        if (end - start == 9) {
+            return false; // a tenth digit
+        }
         number = number * 10 + (*end - '0');
         ++end;
     }
-    if (end == start || end - start > 9 || end == end_ || !ends_number(*end)) {
+    if (end == start || end == end_ || !ends_number(*end)) {
         return false;
     }
     at_ = end;
