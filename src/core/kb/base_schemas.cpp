@@ -171,6 +171,12 @@ void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBas
 }
 
 void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb) {
+    // Called once a clause while a file is read: the Rule Base, by far the
+    // largest, is filled without the table's indirect call.
+    if (kind == BaseKind::Rule) {
+        fill_rule(clause, kb.rule);
+        return;
+    }
     base_kind(kind).fill(clause, kb);
 }
 
