@@ -34,6 +34,16 @@ template <typename T> T field(Clause& clause, std::size_t index) {
     return T{};
 }
 
+// Moves the field into `to`, which keeps its value when the clause lacks the
+// field. Saves the temporary of field() where a table is filled in place.
+template <typename T> void move_field(Clause& clause, std::size_t index, T& to) {
+    if (index < clause.args.size()) {
+        if (T* value = std::get_if<T>(&clause.args[index])) {
+            to = std::move(*value);
+        }
+    }
+}
+
 int integer(Clause& c, std::size_t i) {
     return field<int>(c, i);
 }
@@ -112,10 +122,15 @@ ClauseSchema media_schema(const std::string& functor) {
 }
 
 void fill_rule(Clause& c, RuleBase& base) {
+    // Filled in place: a large base has hundreds of thousands of these.
     if (named(c, "rule")) {
-        base.rules.push_back({integer(c, 0), text(c, 1), names(c, 2), integer(c, 3)});
+        Rule& rule = base.rules.emplace_back();
+        rule.number = integer(c, 0);
+        move_field(c, 1, rule.conclusion);
+        move_field(c, 2, rule.conditions);
+        rule.fourth = integer(c, 3);
     } else if (named(c, "fact")) {
-        base.facts.push_back(text(c, 0));
+        move_field(c, 0, base.facts.emplace_back());
     }
 }
 
