@@ -1,5 +1,7 @@
 #include "kb/plain_clause.hpp"
 
+#include "kb/clause_lexer.hpp"
+
 #include <array>
 #include <cstddef>
 
@@ -161,7 +163,7 @@ bool PlainClauseReader::read_field(ArgType field, Value& value) {
     case ArgType::IntegerList:
         return read_numbers(hold<std::vector<int>>(value));
     case ArgType::Real:
-        return false;
+        return read_real(hold<double>(value));
     }
     return false;
 }
@@ -186,6 +188,48 @@ bool PlainClauseReader::read_integer(int& value) {
     }
     at_ = end;
     value = negative ? -number : number;
+    return true;
+}
+
+// A number as the lexer reads it: -?digits(.digits)?([eE][+-]?digits)?, its
+// value worked out by the same function; out of range it is left to the
+// general parser, which reports it.
+bool PlainClauseReader::read_real(double& value) {
+    skip_blanks();
+    const char* start = at_;
+    const char* end = at_ != end_ && *at_ == '-' ? at_ + 1 : at_;
+    const auto digits_from = [this](const char* from) {
+        while (from != end_ && is_digit(*from)) {
+            ++from;
+        }
+        return from;
+    };
+    const char* digits = end;
+    end = digits_from(end);
+    if (end == digits) {
+        return false;
+    }
+    if (end != end_ && *end == '.' && end + 1 != end_ && is_digit(end[1])) {
+        end = digits_from(end + 1);
+    }
+    if (end != end_ && (*end == 'e' || *end == 'E')) {
+        const char* exponent = end + 1;
+        if (exponent != end_ && (*exponent == '+' || *exponent == '-')) {
+            ++exponent;
+        }
+        if (exponent != end_ && is_digit(*exponent)) {
+            end = digits_from(exponent);
+        }
+    }
+    if (end == end_ || !ends_number(*end)) {
+        return false;
+    }
+    const auto number = real_value(std::string_view(start, static_cast<std::size_t>(end - start)));
+    if (!number) {
+        return false;
+    }
+    value = *number;
+    at_ = end;
     return true;
 }
 

@@ -1,5 +1,5 @@
 // A shortcut of the clause reader for the lines almost every file consists of:
-// integers, strings without escapes or control bytes, and lists of them. Such a
+// numbers, strings without escapes or control bytes, and lists of them. Such a
 // line is read without the lexer; any other line is left to the general parser,
 // so every error still comes from that parser.
 #pragma once
@@ -23,6 +23,7 @@ class PlainClauseReader {
   private:
     bool read_field(ArgType field, Value& value);
     bool read_integer(int& value);
+    bool read_real(double& value);
     bool read_string(std::string_view& value);
     bool read_names(std::vector<std::string>& names);
     bool read_numbers(std::vector<int>& numbers);
