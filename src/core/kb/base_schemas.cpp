@@ -3,6 +3,7 @@
 #include "kb/base_kinds.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orve {
 
@@ -33,6 +34,16 @@ template <typename T> T field(Clause& clause, std::size_t index) {
     return T{};
 }
 
+// Moves the field into `to`, which keeps its value when the clause lacks the
+// field. Saves the temporary of field() where a table is filled in place.
+template <typename T> void move_field(Clause& clause, std::size_t index, T& to) {
+    if (index < clause.args.size()) {
+        if (T* value = std::get_if<T>(&clause.args[index])) {
+            to = std::move(*value);
+        }
+    }
+}
+
 int integer(Clause& c, std::size_t i) {
     return field<int>(c, i);
 }
@@ -49,17 +60,23 @@ Numbers numbers(Clause& c, std::size_t i) {
     return field<Numbers>(c, i);
 }
 
+// Whether the clause is named `name`; with the length known when compiling,
+// the test is a couple of instructions, once per clause of a large file.
+template <std::size_t N> bool named(const Clause& c, const char (&name)[N]) {
+    return c.functor.size() == N - 1 && std::memcmp(c.functor.data(), name, N - 1) == 0;
+}
+
 void fill_model_clause(Clause& c, ModelBase& base) {
-    if (c.functor == "model_b") {
+    if (named(c, "model_b")) {
         base.basic.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), text(c, 4),
                               text(c, 5), integer(c, 6)});
-    } else if (c.functor == "model_e") {
+    } else if (named(c, "model_e")) {
         base.extended.push_back(
             {integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4), integer(c, 5)});
-    } else if (c.functor == "model_lin") {
+    } else if (named(c, "model_lin")) {
         base.linear.push_back(
             {integer(c, 0), text(c, 1), text(c, 2), names(c, 3), names(c, 4), integer(c, 5)});
-    } else if (c.functor == "model_poly") {
+    } else if (named(c, "model_poly")) {
         base.polynomial.push_back({integer(c, 0), text(c, 1), text(c, 2), text(c, 3), names(c, 4),
                                    numbers(c, 5), integer(c, 6)});
     }
@@ -105,19 +122,24 @@ ClauseSchema media_schema(const std::string& functor) {
 }
 
 void fill_rule(Clause& c, RuleBase& base) {
-    if (c.functor == "rule") {
-        base.rules.push_back({integer(c, 0), text(c, 1), names(c, 2), integer(c, 3)});
-    } else if (c.functor == "fact") {
-        base.facts.push_back(text(c, 0));
+    // Filled in place: a large base has hundreds of thousands of these.
+    if (named(c, "rule")) {
+        Rule& rule = base.rules.emplace_back();
+        rule.number = integer(c, 0);
+        move_field(c, 1, rule.conclusion);
+        move_field(c, 2, rule.conditions);
+        rule.fourth = integer(c, 3);
+    } else if (named(c, "fact")) {
+        move_field(c, 0, base.facts.emplace_back());
     }
 }
 
 void fill_model(Clause& c, ModelBase& base) {
-    if (c.functor == "m_fact") {
+    if (named(c, "m_fact")) {
         base.m_facts.push_back(text(c, 0));
-    } else if (c.functor == "argument_known") {
+    } else if (named(c, "argument_known")) {
         base.arguments_known.push_back({text(c, 0), real(c, 1)});
-    } else if (c.functor == "exclusive_models") {
+    } else if (named(c, "exclusive_models")) {
         base.exclusive_models.push_back(names(c, 0));
     } else {
         fill_model_clause(c, base);
@@ -125,7 +147,7 @@ void fill_model(Clause& c, ModelBase& base) {
 }
 
 void fill_constraint(Clause& c, ConstraintBase& base) {
-    if (c.functor == "constraint") {
+    if (named(c, "constraint")) {
         base.constraints.push_back({integer(c, 0), names(c, 1)});
     }
 }
@@ -164,6 +186,12 @@ void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBas
 }
 
 void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb) {
+    // Called once a clause while a file is read: the Rule Base, by far the
+    // largest, is filled without the table's indirect call.
+    if (kind == BaseKind::Rule) {
+        fill_rule(clause, kb.rule);
+        return;
+    }
     base_kind(kind).fill(clause, kb);
 }
 

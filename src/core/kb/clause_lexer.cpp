@@ -123,12 +123,10 @@ bool LineLexer::at_digit(std::size_t offset) const {
 }
 
 bool LineLexer::next(Token& token) {
-    // Reset in place: the token is reused for every token of a file.
+    // Reset in place: the token is reused for every token of a file. The
+    // fields of String tokens are set by read_string alone.
     token.kind = TokenKind::End;
     token.text = {};
-    token.value.clear();
-    token.control_offset.reset();
-    token.control = 0;
     token.offset = skip_blanks();
     if (pos_ == line_.size()) {
         token.kind = TokenKind::End;
@@ -202,14 +200,21 @@ bool LineLexer::read_number(Token& token) {
 // marks a binary or UTF-16 file rather than text.
 bool LineLexer::read_string(Token& token) {
     const std::size_t start = pos_++;
-    std::string value;
+    std::string& value = token.value;
+    value.clear();
+    token.control_offset.reset();
+    token.control = 0;
     while (pos_ < line_.size()) {
-        // Copy the run of plain bytes up to the next special byte in one step.
+        // Copy the run of plain bytes up to the next special byte in one step,
+        // noting its first control byte on the way.
         std::size_t stop = pos_;
         while (stop < line_.size() && !is_string_stop(line_[stop])) {
+            if (!token.control_offset && is_control_byte(line_[stop])) {
+                token.control_offset = stop;
+                token.control = line_[stop];
+            }
             ++stop;
         }
-        note_control(token, line_.substr(pos_, stop - pos_), pos_);
         value.append(line_.substr(pos_, stop - pos_));
         pos_ = stop;
         if (pos_ == line_.size() || (pos_ + 1 == line_.size() && line_[pos_] == '\\')) {
@@ -223,7 +228,6 @@ bool LineLexer::read_string(Token& token) {
             ++pos_;
             token.kind = TokenKind::String;
             token.text = line_.substr(start, pos_ - start);
-            token.value = std::move(value);
             return true;
         }
         value.push_back(unescape(line_[next]));

@@ -17,7 +17,8 @@ struct Token {
     std::string_view text;  // the token as written
     std::string value;      // the decoded text of a String token
     // The first control character of a String token's value (raw or escaped)
-    // and the offset of the byte or escape that gave it.
+    // and the offset of the byte or escape that gave it. These three fields
+    // are set by String tokens only; other tokens leave them as they were.
     std::optional<std::size_t> control_offset;
     char control = 0;
 };

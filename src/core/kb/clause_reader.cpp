@@ -2,6 +2,7 @@
 
 #include "kb/byte_order_mark.hpp"
 #include "kb/clause_lexer.hpp"
+#include "kb/plain_clause.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -322,6 +323,10 @@ bool ClauseParser::parse_element(const ClauseType& type, std::size_t index, Valu
 }
 
 bool is_blank_line(std::string_view line) {
+    // Nearly every line starts with its functor: no search is needed then.
+    if (!line.empty() && line.front() != ' ' && line.front() != '\t') {
+        return false;
+    }
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
@@ -350,13 +355,17 @@ ReadResult read_clauses(std::string_view text, const ClauseSchema& schema) {
     return result;
 }
 
-ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
-                             const std::function<void(Clause&)>& take) {
+namespace {
+
+// Reads line after line; `plain_first`: try the shortcut for plain lines first.
+ReadResult read_lines(std::string_view text, const ClauseSchema& schema,
+                      const std::function<void(Clause&)>& take, bool plain_first) {
     text = without_byte_order_mark(text);
     ReadResult result;
     std::size_t start = 0;
     int line_number = 0;
     Clause clause;
+    PlainClauseReader plain(schema);
     while (start < text.size()) {
         const std::size_t lf = text.find('\n', start);
         const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
@@ -371,11 +380,13 @@ ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
             result.empty_line = line_number;
             break;
         }
-        ClauseParser parser(line, schema);
-        clause.args.clear();
-        if (!parser.parse(clause)) {
-            result.error = syntax_error(parser, line_number, line);
-            break;
+        if (!plain_first || !plain.read(line, clause)) {
+            ClauseParser parser(line, schema);
+            clause.args.clear();
+            if (!parser.parse(clause)) {
+                result.error = syntax_error(parser, line_number, line);
+                break;
+            }
         }
         clause.line = line_number;
         take(clause);
@@ -384,6 +395,21 @@ ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
         }
         start = lf + 1;
     }
+    return result;
+}
+
+} // namespace
+
+ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
+                             const std::function<void(Clause&)>& take) {
+    return read_lines(text, schema, take, true);
+}
+
+ReadResult read_clauses_generally(std::string_view text, const ClauseSchema& schema) {
+    std::vector<Clause> clauses;
+    ReadResult result = read_lines(
+        text, schema, [&clauses](Clause& clause) { clauses.push_back(std::move(clause)); }, false);
+    result.clauses = std::move(clauses);
     return result;
 }
 

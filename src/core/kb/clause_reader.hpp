@@ -83,4 +83,8 @@ ReadResult read_clauses(std::string_view text, const ClauseSchema& schema);
 ReadResult read_clauses_into(std::string_view text, const ClauseSchema& schema,
                              const std::function<void(Clause&)>& take);
 
+// Reads as read_clauses does, but every line with the general parser, without
+// the shortcut for plain lines: the reference that shortcut is checked against.
+ReadResult read_clauses_generally(std::string_view text, const ClauseSchema& schema);
+
 } // namespace orve
