@@ -195,6 +195,23 @@ void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb) {
     base_kind(kind).fill(clause, kb);
 }
 
+void reserve_tables(BaseKind kind, std::string_view text, KnowledgeBaseSet& kb) {
+    if (kind != BaseKind::Rule) {
+        return; // the other bases are small
+    }
+    std::size_t rules = 0;
+    std::size_t facts = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::string_view line = text.substr(start, 5);
+        rules += line == "rule(" ? 1U : 0U;
+        facts += line == "fact(" ? 1U : 0U;
+        const std::size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    kb.rule.rules.reserve(rules);
+    kb.rule.facts.reserve(facts);
+}
+
 void adopt_tables(BaseKind kind, KnowledgeBaseSet& from, KnowledgeBaseSet& to) {
     base_kind(kind).adopt(from, to);
 }

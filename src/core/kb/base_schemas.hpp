@@ -43,6 +43,12 @@ void fill_tables(BaseKind kind, const std::vector<Clause>& clauses, KnowledgeBas
 // fields out of it.
 void fill_table(BaseKind kind, Clause& clause, KnowledgeBaseSet& kb);
 
+// Sizes the tables that a file text of this kind will fill, from a count of
+// the lines that start with their clause names: a large Rule Base is then
+// filled without growing its tables by copying. Only a hint: the count may
+// be off for lines that turn out malformed.
+void reserve_tables(BaseKind kind, std::string_view text, KnowledgeBaseSet& kb);
+
 // Moves the base of this kind from `from` into `to`, replacing what `to` held.
 void adopt_tables(BaseKind kind, KnowledgeBaseSet& from, KnowledgeBaseSet& to);
 

@@ -203,6 +203,7 @@ bool read_and_follow_up(AppState& state, Dialogs& ui, BaseKind kind, const fs::p
     // to its end puts them in place: the clauses before a read error belong to
     // no loaded base and must never be used.
     KnowledgeBaseSet read_tables;
+    reserve_tables(kind, *text, read_tables);
     const ReadResult result = read_clauses_into(
         *text, schema_of(kind), [&](Clause& clause) { fill_table(kind, clause, read_tables); });
     file.text.reset(); // the tables hold all that is needed from it
