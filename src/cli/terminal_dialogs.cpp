@@ -214,8 +214,7 @@ void TerminalDialogs::message_list(const std::string& heading,
     io_.begin_block("Message", "");
     io_.write_text(heading);
     for (const auto& line : lines) {
-        io_.write("  ");
-        io_.write_text(line);
+        io_.write_text("  ", line);
     }
     io_.end_block("message");
 }
