@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orve::cli {
 
@@ -57,6 +58,8 @@ class TerminalIo {
     void write_text(std::string_view text);
     // The same after `indent`, text of this program.
     void write_text(std::string_view indent, std::string_view text);
+    // Every line as by write_text(indent, line), handed on in one piece.
+    void write_lines(std::string_view indent, const std::vector<std::string>& lines);
     // Prints the prompt and reads one line without its line end, from the line
     // reader when there is one (completing with `mode`). The end of the input
     // ends the program: throws ProgramClosed.
@@ -76,6 +79,16 @@ class TerminalIo {
   private:
     // Hands the gathered text to the stream, clearing the progress line first.
     void pass_on();
+    // Appends indent, text and a line break unless the text ends one, when the
+    // text needs no conversion and no carriage return is held; false otherwise,
+    // having written nothing.
+    bool append_plain_line(std::string_view indent, std::string_view text);
+    // Writes the three parts and is then at the start of a line; `line_end` ends
+    // in a line break and `before` is not empty.
+    void write_fixed_line(std::string_view before, std::string_view middle,
+                          std::string_view line_end);
+    // Writes to the stream as its write would.
+    void hand_to_stream(const char* text, std::streamsize size);
     // Writes the carriage return held back from the last text, before `next`.
     void write_held_carriage_return(char next);
 

@@ -4,6 +4,8 @@
 #include "report/report_writer.hpp"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace orve {
@@ -13,11 +15,17 @@ namespace {
 // True when every byte of the name is ASCII: such a name reads the same in
 // whatever encoding a front end takes the piece holding it to be in.
 bool seven_bit(const std::string& name) {
-    unsigned char bits = 0;
-    for (const char c : name) {
-        bits |= static_cast<unsigned char>(c);
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= name.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, name.data() + i, 8);
+        bits |= word;
     }
-    return bits < 0x80;
+    for (; i < name.size(); ++i) {
+        bits |= static_cast<unsigned char>(name[i]);
+    }
+    return (bits & 0x8080808080808080) == 0;
 }
 
 // Gathers the window text of an explanation into as few writes as it can. A
@@ -86,19 +94,35 @@ void write_window_text(ReportWriter& out, std::string& piece, std::string_view n
     text.write();
 }
 
+// The lines of the message. Lines that stay the same for rules of as many
+// conditions as the one before, and the indents, are written only when the
+// number of conditions changes.
 void set_lines(std::vector<std::string>& lines, std::string_view number,
                const std::string& conclusion, const Names& conditions) {
-    lines.resize(conditions.size() + 6);
-    auto line = lines.begin();
-    line->assign("Rule ").append(number).append(" is resolved. The rule states:");
-    (++line)->assign("If");
-    for (const auto& condition : conditions) {
-        (++line)->assign("    ").append(condition);
+    const std::size_t count = conditions.size() + 6;
+    if (lines.size() != count) {
+        lines.resize(count);
+        lines[0] = "Rule ";
+        lines[1] = "If";
+        for (std::size_t i = 2; i < count - 4; ++i) {
+            lines[i] = "    ";
+        }
+        lines[count - 4] = "then ";
+        lines[count - 3] = "    ";
+        lines[count - 2] = "It follows:";
+        lines[count - 1] = "    ";
     }
-    (++line)->assign("then ");
-    (++line)->assign("    ").append(conclusion);
-    (++line)->assign("It follows:");
-    (++line)->assign("    ").append(conclusion);
+    const auto set = [&](std::size_t line, std::size_t kept, std::string_view text,
+                         std::string_view more = {}) {
+        lines[line].resize(kept);
+        lines[line].append(text).append(more);
+    };
+    set(0, 5, number, " is resolved. The rule states:");
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        set(i + 2, 4, conditions[i]);
+    }
+    set(count - 3, 4, conclusion);
+    set(count - 1, 4, conclusion);
 }
 
 } // namespace
@@ -112,7 +136,8 @@ void wyjasnienie_rule(AppState& state, Dialogs& ui, int number, const std::strin
     ReportWriter out(state.report, ui);
     write_window_text(out, buffers.piece, number_text, conclusion, conditions);
     set_lines(buffers.lines, number_text, conclusion, conditions);
-    ui.message_list("Rule explanation", buffers.lines);
+    static const std::string heading = "Rule explanation";
+    ui.message_list(heading, buffers.lines);
 }
 
 } // namespace orve
