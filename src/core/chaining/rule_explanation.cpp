@@ -3,6 +3,7 @@
 
 #include "report/report_writer.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -13,30 +14,80 @@ namespace orve {
 namespace {
 
 // True when every byte of the name is ASCII: such a name reads the same in
-// whatever encoding a front end takes the piece holding it to be in.
+// whatever encoding a front end takes the piece holding it to be in. Looks at
+// words; the last one overlaps the one before, and names shorter than a word
+// are looked at in two halves that may overlap.
 bool seven_bit(const std::string& name) {
+    constexpr std::uint64_t kHigh = 0x8080808080808080;
+    const char* bytes = name.data();
+    const std::size_t size = name.size();
     std::uint64_t bits = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= name.size(); i += 8) {
+    if (size >= 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, name.data() + i, 8);
+        for (std::size_t i = 0; i + 8 < size; i += 8) {
+            std::memcpy(&word, bytes + i, 8);
+            bits |= word;
+        }
+        std::memcpy(&word, bytes + size - 8, 8);
         bits |= word;
+    } else if (size >= 4) {
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::memcpy(&first, bytes, 4);
+        std::memcpy(&last, bytes + size - 4, 4);
+        bits = first | last;
+    } else if (size != 0) {
+        bits = static_cast<unsigned char>(bytes[0] | bytes[size / 2] | bytes[size - 1]);
     }
-    for (; i < name.size(); ++i) {
-        bits |= static_cast<unsigned char>(name[i]);
-    }
-    return (bits & 0x8080808080808080) == 0;
+    return (bits & kHigh) == 0;
 }
 
-// Gathers the window text of an explanation into as few writes as it can. A
-// front end decides the encoding of each piece on its own, so a name that is
-// not plain ASCII never shares a piece with another such name: every one is
-// decoded as if it came alone, as when the text went out word by word.
-class ExplanationText {
-  public:
-    ExplanationText(ReportWriter& out, std::string& piece) : out_(out), piece_(piece) {
-        piece_.clear();
+// The window text of an explanation, in fixed parts and names, to `text`.
+template <typename Text>
+void window_text(Text& text, std::string_view number, const std::string& conclusion,
+                 const Names& conditions) {
+    text.fixed("Rule  ");
+    text.fixed(number);
+    text.fixed(" is resolved. The rule states:\nIf\n");
+    for (const auto& condition : conditions) {
+        text.fixed("    ");
+        text.name(condition);
+        text.fixed("\n");
     }
+    text.fixed("then  \n    ");
+    text.name(conclusion);
+    text.fixed("\nIt follows: \n    ");
+    text.name(conclusion);
+    text.fixed("\n\n");
+}
+
+// The length of the window text, and whether all its names are plain ASCII.
+struct TextMeasure {
+    std::size_t size = 0;
+    bool plain = true;
+
+    void fixed(std::string_view text) { size += text.size(); }
+    void name(const std::string& name) {
+        size += name.size();
+        plain = plain && seven_bit(name);
+    }
+};
+
+// Copies the window text to a place measured for it.
+struct TextCopy {
+    char* to;
+
+    void fixed(std::string_view text) { to = std::copy(text.begin(), text.end(), to); }
+    void name(const std::string& name) { to = std::copy(name.begin(), name.end(), to); }
+};
+
+// Gathers the window text into as few writes as it can. A front end decides the
+// encoding of each piece on its own, so a name that is not plain ASCII never
+// shares a piece with another such name: every one is decoded as if it came
+// alone, as when the text went out word by word.
+class TextPieces {
+  public:
+    TextPieces(ReportWriter& out, std::string& piece) : out_(out), piece_(piece) { piece_.clear(); }
 
     void fixed(std::string_view text) { piece_.append(text); }
     void name(const std::string& name) {
@@ -75,23 +126,22 @@ ExplanationScratch& scratch() {
     return buffers;
 }
 
+// Names of plain ASCII, as nearly always: the whole text in one write, copied
+// into place once measured.
 void write_window_text(ReportWriter& out, std::string& piece, std::string_view number,
                        const std::string& conclusion, const Names& conditions) {
-    ExplanationText text(out, piece);
-    text.fixed("Rule  ");
-    text.fixed(number);
-    text.fixed(" is resolved. The rule states:\nIf\n");
-    for (const auto& condition : conditions) {
-        text.fixed("    ");
-        text.name(condition);
-        text.fixed("\n");
+    TextMeasure measure;
+    window_text(measure, number, conclusion, conditions);
+    if (measure.plain) {
+        piece.resize(measure.size);
+        TextCopy copy{piece.data()};
+        window_text(copy, number, conclusion, conditions);
+        out.pisz(piece);
+        return;
     }
-    text.fixed("then  \n    ");
-    text.name(conclusion);
-    text.fixed("\nIt follows: \n    ");
-    text.name(conclusion);
-    text.fixed("\n\n");
-    text.write();
+    TextPieces pieces(out, piece);
+    window_text(pieces, number, conclusion, conditions);
+    pieces.write();
 }
 
 // The lines of the message. Lines that stay the same for rules of as many
