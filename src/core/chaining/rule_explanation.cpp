@@ -162,10 +162,13 @@ void set_lines(std::vector<std::string>& lines, std::string_view number,
         lines[count - 2] = "It follows:";
         lines[count - 1] = "    ";
     }
+    // The first `kept` characters stay; the rest become `text` and `more`.
     const auto set = [&](std::size_t line, std::size_t kept, std::string_view text,
                          std::string_view more = {}) {
-        lines[line].resize(kept);
-        lines[line].append(text).append(more);
+        std::string& changed = lines[line];
+        changed.resize(kept + text.size() + more.size());
+        std::copy(more.begin(), more.end(),
+                  std::copy(text.begin(), text.end(), changed.data() + kept));
     };
     set(0, 5, number, " is resolved. The rule states:");
     for (std::size_t i = 0; i < conditions.size(); ++i) {
