@@ -160,7 +160,7 @@ void TerminalIo::hand_to_stream(const char* text, std::streamsize size) {
     } catch (const abi::__forced_unwind&) {
         throw;
     } catch (...) {
-        out_.setstate(std::ios::badbit); // as the stream's write does; it throws nothing here
+        out_.setstate(std::ios::badbit); // as the stream's write does with exceptions off
     }
 }
 
