@@ -213,10 +213,7 @@ void TerminalDialogs::message_list(const std::string& heading,
     const TerminalIo::Batch batch(io_);
     io_.begin_block("Message", "");
     io_.write_text(heading);
-    for (const auto& line : lines) {
-        io_.write("  ");
-        io_.write_text(line);
-    }
+    io_.write_lines("  ", lines);
     io_.end_block("message");
 }
 

@@ -3,9 +3,9 @@
 #include "report/dialogs.hpp"
 #include "text_encoding.hpp"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
+#include <cxxabi.h>
 
 namespace orve::cli {
 
@@ -20,39 +20,92 @@ constexpr std::uint64_t zero_bytes(std::uint64_t w) {
     return ~(((w & kLow7) + kLow7) | w) & kHigh;
 }
 
+// The high bit of every byte of `w` below 0x20. The low seven bits plus 0x60
+// never carry into the next byte.
+constexpr std::uint64_t control_bytes(std::uint64_t w) {
+    return ~(((w & kLow7) + kOnes * 0x60) | w) & kHigh;
+}
+
+// The high bit of every byte of `w` from 0x7F up: DEL and every byte beyond ASCII.
+constexpr std::uint64_t delete_or_high_bytes(std::uint64_t w) {
+    return (((w & kLow7) + kOnes) | w) & kHigh;
+}
+
 // The high bit of every byte of `w` that is not printable ASCII, a line feed or
-// a tab.
+// a tab. Line feeds are the only controls most texts hold, tabs come next: each
+// is looked for only while controls are left.
 constexpr std::uint64_t unplain_bytes(std::uint64_t w) {
-    const std::uint64_t control = zero_bytes(w & (kOnes * 0x60)); // below 0x20, or 0x80-0x9F
-    const std::uint64_t allowed = zero_bytes(w ^ (kOnes * '\n')) | zero_bytes(w ^ (kOnes * '\t'));
-    return (w & kHigh) | (control & ~allowed) | zero_bytes(w ^ (kOnes * 0x7F));
-}
-
-// Per byte: 0x80 when it is not printable ASCII, a line feed or a tab.
-constexpr std::array<std::uint8_t, 256> unplain_table() {
-    std::array<std::uint8_t, 256> table{};
-    for (std::size_t c = 0; c < table.size(); ++c) {
-        table[c] = static_cast<std::uint8_t>(unplain_bytes(c) & 0x80);
+    std::uint64_t control = control_bytes(w);
+    if (control != 0) {
+        control &= ~zero_bytes(w ^ (kOnes * '\n'));
+        if (control != 0) {
+            control &= ~zero_bytes(w ^ (kOnes * '\t'));
+        }
     }
-    return table;
+    return control | delete_or_high_bytes(w);
 }
 
-constexpr std::array<std::uint8_t, 256> kUnplain = unplain_table();
+std::uint64_t load_word(const char* bytes) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, bytes, 8);
+    return w;
+}
+
+// The bytes of a text shorter than eight in one word: some may come twice, the
+// bytes left over are spaces.
+std::uint64_t short_word(std::string_view bytes) {
+    const std::size_t size = bytes.size();
+    if (size >= 4) {
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::memcpy(&first, bytes.data(), 4);
+        std::memcpy(&last, bytes.data() + size - 4, 4);
+        return first | (std::uint64_t{last} << 32U);
+    }
+    std::uint64_t w = kOnes * ' ';
+    if (size != 0) {
+        const auto byte = [&](std::size_t i) {
+            return std::uint64_t{static_cast<unsigned char>(bytes[i])};
+        };
+        w = (w & ~std::uint64_t{0xFFFFFF}) | byte(0) | (byte(size / 2) << 8U) |
+            (byte(size - 1) << 16U);
+    }
+    return w;
+}
+
+// Sixteen bytes at a time (SSE2 on x86-64, NEON on ARM).
+using Bytes16 = signed char __attribute__((vector_size(16)));
+using Words16 = std::uint64_t __attribute__((vector_size(16)));
+
+// Nonzero in every byte of the sixteen at `bytes` that is not printable ASCII,
+// a line feed or a tab. Bytes from 0x80 up are negative, so below ' ' too.
+Bytes16 unplain_bytes16(const char* bytes) {
+    Bytes16 b;
+    std::memcpy(&b, bytes, 16);
+    const Bytes16 allowed = (b == '\n') | (b == '\t');
+    return ((b < ' ') | (b == 0x7F)) & ~allowed;
+}
 
 // True when the text needs no conversion: printable ASCII, line feeds and tabs.
-// Texts are nearly always plain, so it looks at eight bytes at a time.
-bool plain_ascii(std::string_view bytes) {
-    std::uint64_t unplain = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, bytes.data() + i, 8);
-        unplain |= unplain_bytes(w);
+// Texts are nearly always plain, so it looks at sixteen bytes at a time, and
+// at one or two words for short texts; the last block overlaps the one before
+// rather than going byte by byte.
+inline bool plain_ascii(std::string_view bytes) {
+    const std::size_t size = bytes.size();
+    if (size < 8) {
+        return unplain_bytes(short_word(bytes)) == 0;
     }
-    for (; i < bytes.size(); ++i) {
-        unplain |= kUnplain[static_cast<unsigned char>(bytes[i])];
+    if (size <= 16) {
+        return (unplain_bytes(load_word(bytes.data())) |
+                unplain_bytes(load_word(bytes.data() + size - 8))) == 0;
     }
-    return unplain == 0;
+    Bytes16 unplain = unplain_bytes16(bytes.data() + size - 16);
+    for (std::size_t i = 0; i + 16 < size; i += 16) {
+        unplain |= unplain_bytes16(bytes.data() + i);
+    }
+    Words16 words;
+    std::memcpy(&words, &unplain, 16);
+    return (words[0] | words[1]) == 0;
 }
 
 } // namespace
@@ -62,15 +115,19 @@ void TerminalIo::write(std::string_view text) {
         return;
     }
     if (held_carriage_return_) {
-        // Harmless only as part of a line break; otherwise it could overwrite the line.
-        pending_ += text.front() == '\n' ? "\r" : "\\x0d";
-        held_carriage_return_ = false;
+        write_held_carriage_return(text.front());
     }
-    pending_ += text;
+    pending_.append(text);
     at_line_start_ = text.back() == '\n';
     if (batch_depth_ == 0) {
         pass_on();
     }
+}
+
+void TerminalIo::write_held_carriage_return(char next) {
+    // Harmless only as part of a line break; otherwise it could overwrite the line.
+    pending_.append(next == '\n' ? "\r" : "\\x0d");
+    held_carriage_return_ = false;
 }
 
 void TerminalIo::pass_on() {
@@ -80,8 +137,31 @@ void TerminalIo::pass_on() {
     if (progress_ != nullptr) {
         progress_->hide();
     }
-    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    hand_to_stream(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     pending_.clear();
+}
+
+void TerminalIo::hand_to_stream(const char* text, std::streamsize size) {
+    // What the stream's own write does for a stream in good order, tied to no
+    // other and not flushed after each insertion, without its guard object:
+    // that costs as much again as the copy for the short texts of a dialogue.
+    std::streambuf* buffer = out_.rdbuf();
+    const bool plain_stream = out_.good() && buffer != nullptr && out_.tie() == nullptr &&
+                              (out_.flags() & std::ios::unitbuf) == 0 &&
+                              out_.exceptions() == std::ios::goodbit;
+    if (!plain_stream) {
+        out_.write(text, size);
+        return;
+    }
+    try {
+        if (buffer->sputn(text, size) != size) {
+            out_.setstate(std::ios::badbit);
+        }
+    } catch (const abi::__forced_unwind&) {
+        throw;
+    } catch (...) {
+        out_.setstate(std::ios::badbit); // as the stream's write does with exceptions off
+    }
 }
 
 void TerminalIo::write_display(std::string_view bytes) {
@@ -111,27 +191,81 @@ void TerminalIo::begin_line() {
     }
 }
 
-void TerminalIo::begin_block(const std::string& kind, const std::string& title) {
+void TerminalIo::begin_block(std::string_view kind, std::string_view title) {
     const Batch batch(*this);
     begin_line();
-    write("=== " + kind);
-    if (!title.empty()) {
-        write(": ");
-        write_display(title);
+    if (title.empty()) {
+        write_fixed_line("=== ", kind, " ===\n");
+        return;
     }
-    write_line(" ===");
+    write("=== ");
+    write(kind);
+    write(": ");
+    write_display(title);
+    write(" ===\n");
 }
 
-void TerminalIo::end_block(const std::string& kind) {
+void TerminalIo::end_block(std::string_view kind) {
     const Batch batch(*this);
     begin_line();
-    write_line("=== end of " + kind + " ===");
+    write_fixed_line("=== end of ", kind, " ===\n");
 }
 
-void TerminalIo::write_text(const std::string& text) {
+void TerminalIo::write_fixed_line(std::string_view before, std::string_view middle,
+                                  std::string_view line_end) {
+    if (held_carriage_return_) {
+        write_held_carriage_return(before.front());
+    }
+    pending_.append(before);
+    pending_.append(middle);
+    pending_.append(line_end);
+    at_line_start_ = true;
+}
+
+void TerminalIo::write_text(std::string_view text) {
+    write_text({}, text);
+}
+
+void TerminalIo::write_text(std::string_view indent, std::string_view text) {
+    if (!append_plain_line(indent, text)) {
+        const Batch batch(*this);
+        write(indent);
+        write_display(text);
+        begin_line();
+        return;
+    }
+    if (batch_depth_ == 0) {
+        pass_on();
+    }
+}
+
+void TerminalIo::write_lines(std::string_view indent, const std::vector<std::string>& lines) {
     const Batch batch(*this);
-    write_display(text);
-    begin_line();
+    for (const auto& line : lines) {
+        if (!append_plain_line(indent, line)) {
+            write_text(indent, line);
+        }
+    }
+}
+
+bool TerminalIo::append_plain_line(std::string_view indent, std::string_view text) {
+    if (held_carriage_return_ || !plain_ascii(text)) {
+        return false;
+    }
+    // The usual case: nothing to convert, so the line goes in with one copy.
+    const std::size_t size = indent.size() + text.size();
+    const char last = !text.empty() ? text.back() : !indent.empty() ? indent.back() : '\0';
+    const bool line_break = size == 0 ? !at_line_start_ : last != '\n';
+    if (size != 0 || line_break) {
+        char* to = pending_.extend(size + (line_break ? 1 : 0));
+        OutputBuffer::copy_bytes(to, indent.data(), indent.size());
+        OutputBuffer::copy_bytes(to + indent.size(), text.data(), text.size());
+        if (line_break) {
+            to[size] = '\n';
+        }
+        at_line_start_ = true;
+    }
+    return true;
 }
 
 std::string TerminalIo::read_line(std::string_view prompt, Completion mode) {

@@ -5,12 +5,14 @@
 
 #include "completion.hpp"
 #include "line_reader.hpp"
+#include "output_buffer.hpp"
 #include "progress_line.hpp"
 
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orve::cli {
 
@@ -49,11 +51,15 @@ class TerminalIo {
     // Starts a new line unless the output already stands at the start of one.
     void begin_line();
     // "=== Kind: title ===" on a line of its own; no title part when it is empty.
-    void begin_block(const std::string& kind, const std::string& title);
+    void begin_block(std::string_view kind, std::string_view title);
     // "=== end of kind ===" on a line of its own.
-    void end_block(const std::string& kind);
+    void end_block(std::string_view kind);
     // Text of the core with its line breaks, ending at the start of a line.
-    void write_text(const std::string& text);
+    void write_text(std::string_view text);
+    // The same after `indent`, text of this program.
+    void write_text(std::string_view indent, std::string_view text);
+    // Every line as by write_text(indent, line), handed on in one piece.
+    void write_lines(std::string_view indent, const std::vector<std::string>& lines);
     // Prints the prompt and reads one line without its line end, from the line
     // reader when there is one (completing with `mode`). The end of the input
     // ends the program: throws ProgramClosed.
@@ -73,6 +79,18 @@ class TerminalIo {
   private:
     // Hands the gathered text to the stream, clearing the progress line first.
     void pass_on();
+    // Appends indent, text and a line break unless the text ends one, when the
+    // text needs no conversion and no carriage return is held; false otherwise,
+    // having written nothing.
+    bool append_plain_line(std::string_view indent, std::string_view text);
+    // Writes the three parts and is then at the start of a line; `line_end` ends
+    // in a line break and `before` is not empty.
+    void write_fixed_line(std::string_view before, std::string_view middle,
+                          std::string_view line_end);
+    // Writes to the stream as its write would.
+    void hand_to_stream(const char* text, std::streamsize size);
+    // Writes the carriage return held back from the last text, before `next`.
+    void write_held_carriage_return(char next);
 
     std::istream& in_;
     std::ostream& out_;
@@ -83,7 +101,7 @@ class TerminalIo {
     // A carriage return that ended the last text: shown as it is only when a line
     // feed follows.
     bool held_carriage_return_ = false;
-    std::string pending_; // written but not yet handed to the stream
+    OutputBuffer pending_; // written but not yet handed to the stream
     int batch_depth_ = 0;
 };
 

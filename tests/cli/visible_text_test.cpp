@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,6 +78,36 @@ TEST(VisibleText, MessageWindowShowsTextsAsConverted) {
         TerminalDialogs ui(in, out, false);
         ui.msg_append(text);
         EXPECT_EQ(out.str(), to_display(text)) << text;
+    }
+}
+
+// The quick check for plain text looks at words and blocks of bytes: every kind
+// of byte at every place of texts short and long must still be seen, in the
+// message window and in the lines of a message.
+TEST(VisibleText, EveryByteIsSeenWhereverItStandsInTheText) {
+    const std::string kinds("\n\t\0\x01\x0b\x1f\x7f\x80\xc2\xff ~", 12);
+    const auto output = [](const std::function<void(TerminalDialogs&)>& write) {
+        std::istringstream in;
+        std::ostringstream out;
+        TerminalDialogs ui(in, out, false);
+        write(ui);
+        return out.str();
+    };
+    for (std::size_t size = 1; size <= 40; ++size) {
+        for (std::size_t at = 0; at < size; ++at) {
+            for (const char kind : kinds) {
+                std::string text(size, 'a');
+                text[at] = kind;
+                const std::string shown = to_display(text);
+                const std::string where = std::to_string(size) + " " + std::to_string(at) + " " +
+                                          std::to_string(static_cast<unsigned char>(kind));
+                ASSERT_EQ(output([&](auto& ui) { ui.msg_append(text); }), shown) << where;
+                ASSERT_EQ(output([&](auto& ui) { ui.message_list("h", {text}); }),
+                          "=== Message ===\nh\n  " + shown + (shown.back() == '\n' ? "" : "\n") +
+                              "=== end of message ===\n")
+                    << where;
+            }
+        }
     }
 }
 
