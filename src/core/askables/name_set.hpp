@@ -6,12 +6,47 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orve {
+
+// A hash of a name read in words rather than bytes: names are mostly short,
+// and a byte-wise hash would cost more than the lookups it serves. The last
+// word of a name longer than eight bytes overlaps the one before it, and
+// shorter names are read as two overlapping halves; the length is mixed in.
+inline std::uint64_t name_hash(std::string_view name) {
+    const auto mix = [](std::uint64_t h) {
+        h ^= h >> 32;
+        h *= 0xd6e8feb86659fd93ULL;
+        h ^= h >> 32;
+        return h;
+    };
+    const auto word = [&name](std::size_t at, std::size_t bytes) {
+        std::uint64_t value = 0;
+        std::memcpy(&value, name.data() + at, bytes);
+        return value;
+    };
+    const std::size_t n = name.size();
+    std::uint64_t h = 0x9e3779b97f4a7c15ULL ^ n;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            h = mix(h ^ word(i, 8));
+        }
+        h ^= word(n - 8, 8);
+    } else if (n >= 4) {
+        h ^= word(0, 4) | (word(n - 4, 4) << 32);
+    } else if (n > 0) {
+        const auto byte = [&name](std::size_t at) {
+            return static_cast<std::uint64_t>(static_cast<unsigned char>(name[at]));
+        };
+        h ^= byte(0) | (byte(n / 2) << 8) | (byte(n - 1) << 16);
+    }
+    return mix(mix(h));
+}
 
 // `Name` is std::string (the set owns its names) or std::string_view (the
 // names must outlive the set and stay where they are).
@@ -60,7 +95,7 @@ template <typename Name> class OrderedNameSet {
     }
 
     static std::size_t hash_of(std::string_view name) {
-        return std::hash<std::string_view>{}(name);
+        return static_cast<std::size_t>(name_hash(name));
     }
 
     // The slot holding the name, or the empty slot where it would go.

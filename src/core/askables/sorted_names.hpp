@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -20,11 +21,13 @@ class SortedNames {
     template <typename It> void insert(It first, It last) {
         const bool was_empty = names_.empty();
         names_.insert(names_.end(), first, last);
-        // Names already in order and distinct, as the sorted askable list is,
-        // skip the sort.
-        if (!was_empty || !std::is_sorted(names_.begin(), names_.end())) {
-            std::sort(names_.begin(), names_.end());
+        // Names already strictly ascending, as the sorted askable list is,
+        // need neither the sort nor the removal of repeats.
+        if (was_empty && std::adjacent_find(names_.begin(), names_.end(), std::greater_equal<>()) ==
+                             names_.end()) {
+            return;
         }
+        std::sort(names_.begin(), names_.end());
         names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
     }
 
