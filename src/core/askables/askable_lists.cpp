@@ -39,27 +39,19 @@ Names facts_not_askable(const RuleNames& names, const Names& facts) {
     return bad;
 }
 
-// Records the condition and conclusion lists and returns the askable
-// conditions sorted as `sortuj` sorts. The names go when this returns, before
-// the caller fills the largest list.
-std::vector<std::string_view> sorted_askable(RuleNames names, AskableLists& lists) {
-    names.release_lookup();
-    auto askable = names.askable();
+// Records the sorted askable list and the askability table from `askable`,
+// the askable conditions, and empties the condition and conclusion lists.
+// Each temporary goes before the next large list is filled, to keep the peak
+// of a large base's loading low; the texts are copied once, in order.
+void record_lists(std::vector<std::string_view> askable, AskableLists& lists) {
+    lists.lista_warunkow = Names{};
+    lists.lista_wnioskow_regul = Names{};
     sort_views(askable);
-    lists.lista_warunkow = names.conditions();
-    lists.lista_wnioskow_regul = names.conclusions();
-    return askable;
-}
-
-// Records the condition, conclusion and sorted askable lists; the texts are
-// copied once, in order.
-void record_lists(RuleNames names, AskableLists& lists) {
-    {
-        const auto askable = sorted_askable(std::move(names), lists);
-        lists.lista_warunkow_dopytywalnych.assign(askable.begin(), askable.end());
-    }
-    lists.dopytywalny = {lists.lista_warunkow_dopytywalnych.begin(),
-                         lists.lista_warunkow_dopytywalnych.end()};
+    lists.lista_warunkow_dopytywalnych.assign(askable.begin(), askable.end());
+    askable = {};
+    // Sorted views of distinct names: strictly ascending.
+    lists.dopytywalny.assign_ascending(lists.lista_warunkow_dopytywalnych.begin(),
+                                       lists.lista_warunkow_dopytywalnych.end());
 }
 
 } // namespace
@@ -73,16 +65,26 @@ Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists) {
 }
 
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists) {
-    record_lists(RuleNames(rules), lists);
+    record_lists(RuleNames(rules).askable(), lists);
 }
 
 Names record_askable_conditions(const RuleBase& rules, const std::string& base_name,
                                 AskableLists& lists, Dialogs& ui) {
-    RuleNames names(rules);
-    Names faulty = facts_not_askable(names, rules.facts);
-    record_lists(std::move(names), lists);
+    Names faulty;
+    std::vector<std::string_view> askable;
+    {
+        const RuleNames names(rules);
+        faulty = facts_not_askable(names, rules.facts);
+        askable = names.askable();
+    }
+    record_lists(std::move(askable), lists);
     std::string text = "\n\nAskable conditions for rule base " + base_name +
                        " with no taking into account the model base:\n";
+    std::size_t size = text.size() + 2;
+    for (const auto& condition : lists.lista_warunkow_dopytywalnych) {
+        size += condition.size() + 1;
+    }
+    text.reserve(size);
     for (const auto& condition : lists.lista_warunkow_dopytywalnych) {
         text.append(condition).push_back('\n');
     }

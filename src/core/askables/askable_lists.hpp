@@ -12,6 +12,8 @@
 namespace orve {
 
 struct AskableLists {
+    // Recorded by wyznacz_warunki_dopytywalne for the caller's use; the load
+    // step leaves them empty, as nothing reads them from the loaded state.
     Names lista_warunkow;
     Names lista_wnioskow_regul;
     Names lista_warunkow_dopytywalnych;
@@ -35,7 +37,7 @@ struct AskableLists {
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists);
 
 // Determines, sorts and records the askable conditions of the Rule Base
-// without writing them.
+// without writing them; empties the condition and conclusion lists.
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists);
 
 // The Rule Base load step: determines, sorts, records and writes the askable

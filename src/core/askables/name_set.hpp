@@ -48,6 +48,31 @@ inline std::uint64_t name_hash(std::string_view name) {
     return mix(mix(h));
 }
 
+// Whether two names are the same, compared in words as name_hash reads them:
+// cheaper than a library call for the short names of most bases.
+inline bool same_name(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size();
+    if (n != b.size()) {
+        return false;
+    }
+    const auto same = [&a, &b](std::size_t at, std::size_t bytes) {
+        return std::memcmp(a.data() + at, b.data() + at, bytes) == 0;
+    };
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (!same(i, 8)) {
+                return false;
+            }
+        }
+        return same(n - 8, 8);
+    }
+    if (n >= 4) {
+        return same(0, 4) && same(n - 4, 4);
+    }
+    // Positions 0, n / 2 and n - 1 cover every byte of up to three.
+    return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
+}
+
 // `Name` is std::string (the set owns its names) or std::string_view (the
 // names must outlive the set and stay where they are).
 template <typename Name> class OrderedNameSet {
@@ -102,7 +127,7 @@ template <typename Name> class OrderedNameSet {
     std::size_t slot_of(std::string_view name) const {
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = hash_of(name) & mask;; i = (i + 1) & mask) {
-            if (slots_[i] == kEmpty || names_[slots_[i]] == name) {
+            if (slots_[i] == kEmpty || same_name(names_[slots_[i]], name)) {
                 return i;
             }
         }

@@ -24,10 +24,8 @@ class RuleNames {
     // The askable conditions: those no rule concludes, but "No condition"; in
     // the order of conditions().
     std::vector<std::string_view> askable() const;
-    // Whether the name is an askable condition; not after release_lookup().
+    // Whether the name is an askable condition.
     bool is_askable(std::string_view name) const;
-    // Frees the lookup table, when only the lists are wanted any more.
-    void release_lookup() { slots_ = {}; }
 
   private:
     static constexpr std::uint8_t kCondition = 1;

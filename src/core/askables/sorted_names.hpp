@@ -31,6 +31,10 @@ class SortedNames {
         names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
     }
 
+    // Replaces the names by those of [first, last), which must be strictly
+    // ascending, as a sorted list of distinct names is: no order is checked.
+    template <typename It> void assign_ascending(It first, It last) { names_.assign(first, last); }
+
     // 1 when the name is present, 0 otherwise, as std::set::count.
     std::size_t count(const std::string& name) const {
         return std::binary_search(names_.begin(), names_.end(), name) ? 1 : 0;
