@@ -48,7 +48,7 @@ void record_lists(std::vector<std::string_view> askable, AskableLists& lists) {
     lists.lista_wnioskow_regul = Names{};
     sort_views(askable);
     lists.lista_warunkow_dopytywalnych.assign(askable.begin(), askable.end());
-    askable = {};
+    askable = std::vector<std::string_view>(); // released, not only emptied
     // Sorted views of distinct names: strictly ascending.
     lists.dopytywalny.assign_ascending(lists.lista_warunkow_dopytywalnych.begin(),
                                        lists.lista_warunkow_dopytywalnych.end());

@@ -139,8 +139,10 @@ template <unsigned Bits> void radix_sort(std::vector<KeyedIndex>& keyed) {
     constexpr std::uint64_t mask = radix - 1;
     std::vector<std::size_t> counts(digits * radix);
     for (const auto& k : keyed) {
-        for (unsigned d = 0; d < digits; ++d) {
-            ++counts[d * radix + ((k.key >> (Bits * d)) & mask)];
+        std::uint64_t key = k.key;
+        for (std::size_t at = 0; at < digits * radix; at += radix) {
+            ++counts[at + (key & mask)];
+            key >>= Bits;
         }
     }
     std::vector<KeyedIndex> spare(keyed.size());
@@ -177,16 +179,16 @@ void radix_sort_views(std::vector<std::string_view>& views) {
     }
     // Names sharing their first eight bytes, or differing only by trailing
     // zero bytes, are ordered by whole comparison.
-    for (std::size_t first = 0; first < keyed.size();) {
-        std::size_t last = first + 1;
-        while (last < keyed.size() && keyed[last].key == keyed[first].key) {
-            ++last;
+    for (std::size_t i = 1; i < keyed.size(); ++i) {
+        if (keyed[i].key != keyed[i - 1].key) {
+            continue;
         }
-        if (last - first > 1) {
-            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(first),
-                      sorted.begin() + static_cast<std::ptrdiff_t>(last));
+        const std::size_t first = i - 1;
+        while (i < keyed.size() && keyed[i].key == keyed[first].key) {
+            ++i;
         }
-        first = last;
+        std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(first),
+                  sorted.begin() + static_cast<std::ptrdiff_t>(i));
     }
     views.swap(sorted);
 }

@@ -23,12 +23,18 @@ std::size_t slots_for(std::size_t names) {
 } // namespace
 
 RuleNames::RuleNames(const RuleBase& rules) {
-    std::size_t occurrences = rules.rules.size();
+    std::size_t conditions = 0;
     for (const auto& rule : rules.rules) {
-        occurrences += rule.conditions.size();
+        conditions += rule.conditions.size();
     }
-    // Sized for every occurrence being distinct, so the table never grows.
+    const std::size_t occurrences = conditions + rules.rules.size();
+    // Sized for every occurrence being distinct, so that nothing grows: the
+    // whole goes before the lists it serves are filled.
     slots_.assign(slots_for(occurrences), kEmpty);
+    names_.reserve(occurrences);
+    uses_.reserve(occurrences);
+    condition_order_.reserve(conditions);
+    conclusion_order_.reserve(rules.rules.size());
     // Walking backwards, the first sighting of a name is its last occurrence.
     for (auto rule = rules.rules.rbegin(); rule != rules.rules.rend(); ++rule) {
         if (rule->conclusion != end_conclusion) {
