@@ -57,7 +57,7 @@ void RuleNames::note(const std::string& name, std::uint8_t use, std::vector<std:
     }
 }
 
-std::size_t RuleNames::slot_of(std::string_view name) const {
+inline std::size_t RuleNames::slot_of(std::string_view name) const {
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = static_cast<std::size_t>(name_hash(name)) & mask;; i = (i + 1) & mask) {
         if (slots_[i] == kEmpty || same_name(*names_[slots_[i]], name)) {
