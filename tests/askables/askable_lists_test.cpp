@@ -64,6 +64,27 @@ TEST(AskableConditions, LoadStepSortsRecordsAndWrites) {
     EXPECT_EQ(ogolna_lista_dopytywalnych(lists), Names{"joint"});
 }
 
+// The load step finds the facts that are not askable without touching the
+// base, and replaces the condition and conclusion lists of an earlier base.
+TEST(AskableConditions, LoadStepReturnsTheFactsThatAreNotAskable) {
+    RuleBase base = fire_rules();
+    base.facts = {"wood", "hot", "spark", "No condition", "smoke"};
+    AskableLists lists;
+    lists.lista_warunkow = {"stale"};
+    lists.lista_wnioskow_regul = {"stale"};
+    test::ScriptedDialogs ui;
+    EXPECT_EQ(record_askable_conditions(base, "RUfire.EEB", lists, ui),
+              (Names{"hot", "No condition", "smoke"}));
+    EXPECT_TRUE(lists.lista_warunkow.empty());
+    EXPECT_TRUE(lists.lista_wnioskow_regul.empty());
+    EXPECT_EQ(base.facts.size(), 5U);
+    EXPECT_TRUE(base.name.has_value());
+
+    EXPECT_FALSE(reject_faulty_facts({"hot"}, base, lists, ui));
+    EXPECT_TRUE(base.rules.empty());
+    EXPECT_TRUE(lists.dopytywalny.empty());
+}
+
 TEST(DeclaredFacts, AskableFactsPass) {
     RuleBase base = fire_rules();
     base.facts = {"wood", "end", "spark"};

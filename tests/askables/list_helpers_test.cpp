@@ -64,6 +64,33 @@ TEST(ListHelpers, SortujMatchesAReferenceOnALongList) {
     EXPECT_EQ(sortuj(input), reference);
 }
 
+// Long enough for both radix widths: names alike in their first eight bytes,
+// zero bytes, bytes above 127, repeats and the empty name.
+TEST(ListHelpers, SortujMatchesAReferenceOnLongListsOfLongerNames) {
+    const auto unsigned_less = [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+            });
+    };
+    for (const unsigned size : {600U, 70000U}) {
+        Names input;
+        for (unsigned i = 0; i < size; ++i) {
+            const unsigned v = (i * 2654435761U) % 100003U;
+            std::string name =
+                std::string(v % 3 == 0 ? "abcdefgh" : "ab") + std::to_string(v % 977);
+            name.resize(v % 13);
+            if (v % 5 == 0 && !name.empty()) {
+                name[v % name.size()] = static_cast<char>(v % 7 == 0 ? 0 : 0xB9);
+            }
+            input.push_back(name);
+        }
+        Names reference = input;
+        std::sort(reference.begin(), reference.end(), unsigned_less);
+        EXPECT_EQ(sortuj(input), reference) << size;
+    }
+}
+
 TEST(ListHelpers, RemovalDifferenceAndReversal) {
     const Names list{"a", "b", "a", "c"};
     EXPECT_EQ(usun("a", list), (Names{"b", "a", "c"}));

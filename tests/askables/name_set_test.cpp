@@ -29,5 +29,34 @@ TEST(NameSet, GrowsBeyondItsFirstSize) {
     EXPECT_TRUE(set.contains(""));
 }
 
+// Names of every length up to twenty, each against the same name with one
+// byte changed: the words read for hashing and comparing cover every byte.
+TEST(NameSet, NamesDifferingInAnyOneByteAreDistinct) {
+    for (std::size_t length = 0; length <= 20; ++length) {
+        std::string name;
+        for (std::size_t i = 0; i < length; ++i) {
+            name.push_back(static_cast<char>('a' + i));
+        }
+        NameSet set;
+        ASSERT_TRUE(set.insert(name));
+        EXPECT_TRUE(same_name(name, std::string(name)));
+        EXPECT_EQ(name_hash(name), name_hash(std::string(name)));
+        std::vector<std::string> variants;
+        for (std::size_t at = 0; at < length; ++at) {
+            variants.push_back(name);
+            variants.back()[at] = '\xB9';
+        }
+        for (const auto& variant : variants) {
+            EXPECT_FALSE(same_name(name, variant)) << variant;
+            EXPECT_FALSE(set.contains(variant)) << variant;
+            EXPECT_TRUE(set.insert(variant)) << variant;
+        }
+        EXPECT_FALSE(same_name(name, name + "a"));
+        for (const auto& variant : variants) {
+            EXPECT_TRUE(set.contains(variant)) << variant;
+        }
+    }
+}
+
 } // namespace
 } // namespace orve

@@ -12,6 +12,8 @@
 namespace orve {
 
 struct AskableLists {
+    // Recorded by wyznacz_warunki_dopytywalne for the caller's use; the load
+    // step leaves them empty, as nothing reads them from the loaded state.
     Names lista_warunkow;
     Names lista_wnioskow_regul;
     Names lista_warunkow_dopytywalnych;
@@ -35,16 +37,22 @@ struct AskableLists {
 Names wyznacz_warunki_dopytywalne(const RuleBase& rules, AskableLists& lists);
 
 // Determines, sorts and records the askable conditions of the Rule Base
-// without writing them.
+// without writing them; empties the condition and conclusion lists.
 void determine_askable_conditions(const RuleBase& rules, AskableLists& lists);
 
 // The Rule Base load step: determines, sorts, records and writes the askable
-// conditions of the Rule Base named `base_name`.
-void record_askable_conditions(const RuleBase& rules, const std::string& base_name,
-                               AskableLists& lists, Dialogs& ui);
+// conditions of the Rule Base named `base_name`. Returns the declared facts
+// that are not askable, found on the way, for reject_faulty_facts.
+Names record_askable_conditions(const RuleBase& rules, const std::string& base_name,
+                                AskableLists& lists, Dialogs& ui);
 
-// `testowanie_dopytywalnosci_faktow`: true when every declared fact is askable;
-// otherwise reports, clears the facts, rules and Rule Base name and returns false.
+// The declared-facts verdict on `faulty`, the facts that are not askable: true
+// when there is none; otherwise reports them, clears the facts, rules and Rule
+// Base name and returns false.
+bool reject_faulty_facts(const Names& faulty, RuleBase& rules, AskableLists& lists, Dialogs& ui);
+
+// `testowanie_dopytywalnosci_faktow`: reject_faulty_facts on the declared facts
+// that are not askable in the rules as they are.
 bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui);
 
 // The general askable list used by chaining (`ogolna_lista_dopytywalnych`).

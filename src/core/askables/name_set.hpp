@@ -6,12 +6,72 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orve {
+
+// A hash of a name read in words rather than bytes: names are mostly short,
+// and a byte-wise hash would cost more than the lookups it serves. The last
+// word of a name longer than eight bytes overlaps the one before it, and
+// shorter names are read as two overlapping halves; the length is mixed in.
+inline std::uint64_t name_hash(std::string_view name) {
+    const auto mix = [](std::uint64_t h) {
+        h ^= h >> 32;
+        h *= 0xd6e8feb86659fd93ULL;
+        h ^= h >> 32;
+        return h;
+    };
+    const auto word = [&name](std::size_t at, std::size_t bytes) {
+        std::uint64_t value = 0;
+        std::memcpy(&value, name.data() + at, bytes);
+        return value;
+    };
+    const std::size_t n = name.size();
+    std::uint64_t h = 0x9e3779b97f4a7c15ULL ^ n;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            h = mix(h ^ word(i, 8));
+        }
+        h ^= word(n - 8, 8);
+    } else if (n >= 4) {
+        h ^= word(0, 4) | (word(n - 4, 4) << 32);
+    } else if (n > 0) {
+        const auto byte = [&name](std::size_t at) {
+            return static_cast<std::uint64_t>(static_cast<unsigned char>(name[at]));
+        };
+        h ^= byte(0) | (byte(n / 2) << 8) | (byte(n - 1) << 16);
+    }
+    return mix(mix(h));
+}
+
+// Whether two names are the same, compared in words as name_hash reads them:
+// cheaper than a library call for the short names of most bases.
+inline bool same_name(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size();
+    if (n != b.size()) {
+        return false;
+    }
+    const auto same = [&a, &b](std::size_t at, std::size_t bytes) {
+        return std::memcmp(a.data() + at, b.data() + at, bytes) == 0;
+    };
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (!same(i, 8)) {
+                return false;
+            }
+        }
+        return same(n - 8, 8);
+    }
+    if (n >= 4) {
+        return same(0, 4) && same(n - 4, 4);
+    }
+    // Positions 0, n / 2 and n - 1 cover every byte of up to three.
+    return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
+}
 
 // `Name` is std::string (the set owns its names) or std::string_view (the
 // names must outlive the set and stay where they are).
@@ -60,14 +120,14 @@ template <typename Name> class OrderedNameSet {
     }
 
     static std::size_t hash_of(std::string_view name) {
-        return std::hash<std::string_view>{}(name);
+        return static_cast<std::size_t>(name_hash(name));
     }
 
     // The slot holding the name, or the empty slot where it would go.
     std::size_t slot_of(std::string_view name) const {
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = hash_of(name) & mask;; i = (i + 1) & mask) {
-            if (slots_[i] == kEmpty || names_[slots_[i]] == name) {
+            if (slots_[i] == kEmpty || same_name(names_[slots_[i]], name)) {
                 return i;
             }
         }

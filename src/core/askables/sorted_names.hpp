@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -20,13 +21,19 @@ class SortedNames {
     template <typename It> void insert(It first, It last) {
         const bool was_empty = names_.empty();
         names_.insert(names_.end(), first, last);
-        // Names already in order and distinct, as the sorted askable list is,
-        // skip the sort.
-        if (!was_empty || !std::is_sorted(names_.begin(), names_.end())) {
-            std::sort(names_.begin(), names_.end());
+        // Names already strictly ascending, as the sorted askable list is,
+        // need neither the sort nor the removal of repeats.
+        if (was_empty && std::adjacent_find(names_.begin(), names_.end(), std::greater_equal<>()) ==
+                             names_.end()) {
+            return;
         }
+        std::sort(names_.begin(), names_.end());
         names_.erase(std::unique(names_.begin(), names_.end()), names_.end());
     }
+
+    // Replaces the names by those of [first, last), which must be strictly
+    // ascending, as a sorted list of distinct names is: no order is checked.
+    template <typename It> void assign_ascending(It first, It last) { names_.assign(first, last); }
 
     // 1 when the name is present, 0 otherwise, as std::set::count.
     std::size_t count(const std::string& name) const {

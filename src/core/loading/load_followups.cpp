@@ -34,9 +34,12 @@ bool rule_base_followups(AppState& state, Dialogs& ui) {
         return false;
     }
     state.opis = (platform_path("..\\ABSTRACTS\\") / (state.wyroznik + ".abs")).string();
-    record_askable_conditions(state.kb.rule, state.kb.rule.name->name, state.askables, ui);
+    // The facts are checked on the names gathered for the askable list; the
+    // redundancy test in between leaves the rules as they are.
+    const Names faulty =
+        record_askable_conditions(state.kb.rule, state.kb.rule.name->name, state.askables, ui);
     testuj_nadmiar_1(state, ui);
-    if (!testowanie_dopytywalnosci_faktow(state.kb.rule, state.askables, ui)) {
+    if (!reject_faulty_facts(faulty, state.kb.rule, state.askables, ui)) {
         return false;
     }
     wykrywanie_warunkow_pojedynczych(state, ui);
