@@ -205,8 +205,7 @@ TEST(SingleConditionRules, DeclinedListingOnlyRecords) {
     ASSERT_EQ(found.size(), 2U);
     EXPECT_EQ(found[0].number, 1);
     EXPECT_EQ(found[1].number, 4);
-    EXPECT_EQ(found[1].conclusion, "steam");
-    EXPECT_EQ(found[1].condition, "boil");
+    EXPECT_EQ(found[1].index, 3U);
     EXPECT_EQ(ui.window, kSingleIntro);
     EXPECT_EQ(ui.log, std::vector<std::string>{kSingleBox});
 }

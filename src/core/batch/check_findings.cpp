@@ -70,7 +70,8 @@ const char* number_label(BaseKind kind) {
     }
 }
 
-void rule_findings(const Findings& f, const std::string& file, std::vector<CheckFinding>& out) {
+void rule_findings(const Findings& f, const std::vector<Rule>& rules, const std::string& file,
+                   std::vector<CheckFinding>& out) {
     for (const auto& record : f.reguly_sprzeczne) {
         out.push_back(finding(true, "external-inconsistency", file,
                               {{"rule", {record.a}}, {"chain", record.chain}}));
@@ -90,9 +91,14 @@ void rule_findings(const Findings& f, const std::string& file, std::vector<Check
                                   {{"rules", {key.first, key.second}}}, {pair.first.conclusion}));
         }
     }
-    for (const auto& rule : f.pojedynczy_warunek) {
-        out.push_back(finding(false, "single-condition-rule", file, {{"rule", {rule.number}}},
-                              {rule.conclusion, rule.condition}));
+    for (const auto& single : f.pojedynczy_warunek) {
+        // Findings describe the table as loaded; one changed since is skipped.
+        if (single.index >= rules.size() || rules[single.index].conditions.size() != 1) {
+            continue;
+        }
+        const Rule& rule = rules[single.index];
+        out.push_back(finding(false, "single-condition-rule", file, {{"rule", {single.number}}},
+                              {rule.conclusion, rule.conditions.front()}));
     }
 }
 
@@ -188,7 +194,7 @@ std::vector<CheckFinding> recorded_findings(const AppState& state, BaseKind kind
     }
     switch (kind) {
     case BaseKind::Rule:
-        rule_findings(state.findings, file, out);
+        rule_findings(state.findings, state.kb.rule.rules, file, out);
         break;
     case BaseKind::Model:
         model_findings(state, file, out);

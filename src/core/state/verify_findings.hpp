@@ -28,10 +28,12 @@ struct UnlistedInconsistencies {
     bool any() const { return count > 0 || !exact; }
 };
 
+// A rule with a single condition, by its position in the loaded rule table:
+// a large base may consist of such rules, and copying their names would
+// double the memory the table takes. Recorded again at every Rule Base load.
 struct SingleConditionRule {
     int number = 0;
-    std::string conclusion;
-    std::string condition;
+    std::size_t index = 0;
 };
 
 // A flattened version kept by a test: the rule, its conclusion, the askable

@@ -21,14 +21,15 @@ std::string offer_text(const std::string& name) {
 }
 
 // Shows one recorded rule; false when the user wants to see no more.
-bool show_rule(const std::string& name, const SingleConditionRule& rule, Dialogs& ui) {
+bool show_rule(const std::string& name, const Rule& rule, Dialogs& ui) {
     const std::string number = std::to_string(rule.number);
+    const std::string& condition = rule.conditions.front();
     ui.msg_append("Rule " + number + " with conclusion '" + rule.conclusion + "'\n" +
-                  "and with single condition '" + rule.condition + "'.\n");
+                  "and with single condition '" + condition + "'.\n");
     return ui.yes_no("Rule with single condition",
                      "The Elementary Exact Rule Base\n   " + name + "\ncontains rule " + number +
                          " with conclusion\n   " + rule.conclusion +
-                         "\nand with single condition\n   " + rule.condition + "." +
+                         "\nand with single condition\n   " + condition + "." +
                          "\n\nDo you wish to see the next rule with single condition?");
 }
 
@@ -51,9 +52,9 @@ void wykrywanie_warunkow_pojedynczych(AppState& state, Dialogs& ui) {
     // Sized exactly: in a large base most rules may have a single condition.
     found.reserve(static_cast<std::size_t>(std::count_if(
         rules.begin(), rules.end(), [](const Rule& rule) { return rule.conditions.size() == 1; })));
-    for (const auto& rule : rules) {
-        if (rule.conditions.size() == 1) {
-            found.push_back({rule.number, rule.conclusion, rule.conditions.front()});
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        if (rules[i].conditions.size() == 1) {
+            found.push_back({rules[i].number, i});
         }
     }
     if (found.empty()) {
@@ -72,7 +73,7 @@ void wykrywanie_warunkow_pojedynczych(AppState& state, Dialogs& ui) {
     }
     ui.msg_append("The Rule Base " + name + " contains:\n\n");
     for (const auto& rule : found) {
-        if (!show_rule(name, rule, ui)) {
+        if (!show_rule(name, rules[rule.index], ui)) {
             return;
         }
     }
