@@ -27,11 +27,27 @@ void ReportWriter::plain(const std::string& text) {
     ui_.msg_append(text);
 }
 
+namespace {
+
+// The capacity for a report of `needed` bytes that has `capacity` now. Past
+// a small report the buffer jumps to several megabytes at once: the pages of
+// such an allocation take memory only once written, so the room costs address
+// space, while growing by doubling would copy the report and touch fresh
+// pages again at every step.
+std::size_t grown_capacity(std::size_t needed, std::size_t capacity) {
+    constexpr std::size_t kSmall = std::size_t{64} << 10;
+    constexpr std::size_t kLarge = std::size_t{8} << 20;
+    const std::size_t doubled = 2 * capacity;
+    return std::max(needed, needed <= kSmall ? doubled : std::max(doubled, kLarge));
+}
+
+} // namespace
+
 void ReportWriter::append(const std::string& text) {
     // Same guarantee as below for a single piece, without building a list of one.
     std::string& buffer = buffer_.text;
     if (buffer.size() + text.size() > buffer.capacity()) {
-        buffer.reserve(std::max(buffer.size() + text.size(), 2 * buffer.capacity()));
+        buffer.reserve(grown_capacity(buffer.size() + text.size(), buffer.capacity()));
     }
     buffer += text;
 }
@@ -45,7 +61,7 @@ void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {
         size += piece.size();
     }
     if (size > buffer_.text.capacity()) {
-        buffer_.text.reserve(std::max(size, 2 * buffer_.text.capacity()));
+        buffer_.text.reserve(grown_capacity(size, buffer_.text.capacity()));
     }
     for (const auto& piece : pieces) {
         buffer_.text += piece;
