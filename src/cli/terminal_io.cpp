@@ -121,6 +121,8 @@ void TerminalIo::write(std::string_view text) {
     at_line_start_ = text.back() == '\n';
     if (batch_depth_ == 0) {
         pass_on();
+    } else {
+        pass_on_if_large();
     }
 }
 
@@ -139,6 +141,13 @@ void TerminalIo::pass_on() {
     }
     hand_to_stream(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     pending_.clear();
+}
+
+void TerminalIo::pass_on_if_large() {
+    constexpr std::size_t kLarge = std::size_t{64} << 10;
+    if (pending_.size() >= kLarge) {
+        pass_on();
+    }
 }
 
 void TerminalIo::hand_to_stream(const char* text, std::streamsize size) {
@@ -245,6 +254,7 @@ void TerminalIo::write_lines(std::string_view indent, const std::vector<std::str
         if (!append_plain_line(indent, line)) {
             write_text(indent, line);
         }
+        pass_on_if_large();
     }
 }
 

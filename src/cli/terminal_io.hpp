@@ -79,6 +79,9 @@ class TerminalIo {
   private:
     // Hands the gathered text to the stream, clearing the progress line first.
     void pass_on();
+    // Within a batch, hands on what has gathered once it is large: a long
+    // listing then goes out in pieces instead of being held whole twice.
+    void pass_on_if_large();
     // Appends indent, text and a line break unless the text ends one, when the
     // text needs no conversion and no carriage return is held; false otherwise,
     // having written nothing.

@@ -3,6 +3,7 @@
 #include "report/number_format.hpp"
 
 #include <algorithm>
+#include <new>
 
 namespace orve {
 
@@ -29,27 +30,35 @@ void ReportWriter::plain(const std::string& text) {
 
 namespace {
 
-// The capacity for a report of `needed` bytes that has `capacity` now. Past
-// a small report the buffer jumps to several megabytes at once: the pages of
+// Makes room for a report of `needed` bytes. Past a small report the room
+// grows to several megabytes at once and then four times over: the pages of
 // such an allocation take memory only once written, so the room costs address
-// space, while growing by doubling would copy the report and touch fresh
-// pages again at every step.
-std::size_t grown_capacity(std::size_t needed, std::size_t capacity) {
+// space, while growing by doubling would copy the report and touch fresh pages
+// again at every step. Should the large room be refused, the buffer doubles.
+void make_room(std::string& buffer, std::size_t needed) {
+    if (needed <= buffer.capacity()) {
+        return;
+    }
     constexpr std::size_t kSmall = std::size_t{64} << 10;
     constexpr std::size_t kLarge = std::size_t{8} << 20;
-    const std::size_t doubled = 2 * capacity;
-    return std::max(needed, needed <= kSmall ? doubled : std::max(doubled, kLarge));
+    const std::size_t doubled = std::max(needed, 2 * buffer.capacity());
+    if (needed > kSmall) {
+        try {
+            buffer.reserve(std::max({needed, kLarge, 4 * buffer.capacity()}));
+            return;
+        } catch (const std::bad_alloc&) {
+            // fall back to the smaller step below
+        }
+    }
+    buffer.reserve(doubled);
 }
 
 } // namespace
 
 void ReportWriter::append(const std::string& text) {
     // Same guarantee as below for a single piece, without building a list of one.
-    std::string& buffer = buffer_.text;
-    if (buffer.size() + text.size() > buffer.capacity()) {
-        buffer.reserve(grown_capacity(buffer.size() + text.size(), buffer.capacity()));
-    }
-    buffer += text;
+    make_room(buffer_.text, buffer_.text.size() + text.size());
+    buffer_.text += text;
 }
 
 void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {
@@ -60,9 +69,7 @@ void ReportWriter::lista_dla_raportu(const std::vector<std::string>& pieces) {
     for (const auto& piece : pieces) {
         size += piece.size();
     }
-    if (size > buffer_.text.capacity()) {
-        buffer_.text.reserve(grown_capacity(size, buffer_.text.capacity()));
-    }
+    make_room(buffer_.text, size);
     for (const auto& piece : pieces) {
         buffer_.text += piece;
     }
