@@ -65,26 +65,47 @@ forward_input() { # answers for reading the base and one forward run
 }
 
 declare -A secs cpus kb
-printf '%-6s %7s %9s %9s %9s %9s %9s %8s\n' shape rules orve_s orve_cpu orve_MB clips_s clips_MB \
-    ratio
+with_clips() { [[ -n $have_clips && " $CLIPS_SIZES " == *" $1 "* ]]; }
+
 for size in $SIZES; do
     for shape in chain dag wide; do
         dir="$work/$shape-$size"
         mkdir -p "$dir"
         python3 "$here/generate_bases.py" "$shape" "$size" "$dir"
-        input="$dir/input.txt"
-        forward_input "$shape" >"$input"
-        for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/orve" "$cli"); done
+        forward_input "$shape" >"$dir/input.txt"
+        printf '(load "%s.clp")\n(reset)\n(run)\n(facts)\n(exit)\n' "$shape" >"$dir/run.clp"
+    done
+done
+
+# The runs are interleaved, one round over every base after another, so that
+# a change in the machine's load during the benchmark falls on all sizes and
+# both engines alike instead of on whichever ran at that moment.
+for _ in $(seq "$RUNS"); do
+    for size in $SIZES; do
+        for shape in chain dag wide; do
+            dir="$work/$shape-$size"
+            input="$dir/input.txt"
+            (cd "$dir" && run_timed "$dir/orve" "$cli")
+            if with_clips "$size"; then
+                input=/dev/null
+                (cd "$dir" && run_timed "$dir/clips" clips -f run.clp)
+            fi
+        done
+    done
+done
+
+printf '%-6s %7s %9s %9s %9s %9s %9s %8s\n' shape rules orve_s orve_cpu orve_MB clips_s clips_MB \
+    ratio
+for size in $SIZES; do
+    for shape in chain dag wide; do
+        dir="$work/$shape-$size"
         orve_s=$(median "$dir/orve.secs")
         orve_mb=$(awk -v k="$(median "$dir/orve.kb")" 'BEGIN { printf "%.1f", k / 1024 }')
         orve_cpu=$(median "$dir/orve.cpu")
         secs[$shape-$size]=$orve_s
         cpus[$shape-$size]=$orve_cpu
         clips_s=- clips_mb=- ratio=-
-        if [[ -n $have_clips && " $CLIPS_SIZES " == *" $size "* ]]; then
-            printf '(load "%s.clp")\n(reset)\n(run)\n(facts)\n(exit)\n' "$shape" >"$dir/run.clp"
-            input=/dev/null
-            for _ in $(seq "$RUNS"); do (cd "$dir" && run_timed "$dir/clips" clips -f run.clp); done
+        if with_clips "$size"; then
             if ! diff <(orve_facts "$dir/orve.out") <(clips_facts "$dir/clips.out") >/dev/null; then
                 echo "$shape $size: orve and CLIPS derive different facts" >&2
                 exit 1
