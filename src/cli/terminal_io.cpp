@@ -117,8 +117,17 @@ void TerminalIo::write(std::string_view text) {
     if (held_carriage_return_) {
         write_held_carriage_return(text.front());
     }
-    pending_.append(text);
     at_line_start_ = text.back() == '\n';
+    if (text.size() >= kLargeText) {
+        // A long text goes to the stream as it is rather than through a copy.
+        pass_on();
+        if (progress_ != nullptr) {
+            progress_->hide();
+        }
+        hand_to_stream(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
+    pending_.append(text);
     if (batch_depth_ == 0) {
         pass_on();
     } else {
@@ -144,8 +153,7 @@ void TerminalIo::pass_on() {
 }
 
 void TerminalIo::pass_on_if_large() {
-    constexpr std::size_t kLarge = std::size_t{64} << 10;
-    if (pending_.size() >= kLarge) {
+    if (pending_.size() >= kLargeText) {
         pass_on();
     }
 }

@@ -82,6 +82,8 @@ class TerminalIo {
     // Within a batch, hands on what has gathered once it is large: a long
     // listing then goes out in pieces instead of being held whole twice.
     void pass_on_if_large();
+    // The size from which gathered text is handed on at once.
+    static constexpr std::size_t kLargeText = std::size_t{64} << 10;
     // Appends indent, text and a line break unless the text ends one, when the
     // text needs no conversion and no carriage return is held; false otherwise,
     // having written nothing.
