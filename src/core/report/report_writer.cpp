@@ -31,7 +31,7 @@ void ReportWriter::plain(const std::string& text) {
 namespace {
 
 // Makes room for a report of `needed` bytes. Past a small report the room
-// grows to several megabytes at once and then four times over: the pages of
+// grows to 32 megabytes at once and then four times over: the pages of
 // such an allocation take memory only once written, so the room costs address
 // space, while growing by doubling would copy the report and touch fresh pages
 // again at every step. Should the large room be refused, the buffer doubles.
@@ -40,7 +40,7 @@ void make_room(std::string& buffer, std::size_t needed) {
         return;
     }
     constexpr std::size_t kSmall = std::size_t{64} << 10;
-    constexpr std::size_t kLarge = std::size_t{8} << 20;
+    constexpr std::size_t kLarge = std::size_t{32} << 20;
     const std::size_t doubled = std::max(needed, 2 * buffer.capacity());
     if (needed > kSmall) {
         try {
