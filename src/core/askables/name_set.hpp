@@ -85,6 +85,10 @@ template <typename Name> class OrderedNameSet {
         }
     }
 
+    // Room for `count` names in the list, leaving the table to grow as names
+    // come: list room is only address space until used, table room is not.
+    void reserve_names(std::size_t count) { names_.reserve(count); }
+
     // Adds the name unless present; true when it was added.
     bool insert(const Name& name) {
         if (2 * (names_.size() + 1) > slots_.size()) {

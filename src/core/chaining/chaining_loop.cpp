@@ -62,6 +62,12 @@ void chaining_passes(AppState& state, Dialogs& ui) {
     // One pass per iteration: a firing starts the next pass from the first
     // rule, without recursion, so that long chains need no stack.
     const LookupInUse lookup(state);
+    // A rule fires at most once a run: room for every rule's conclusion and
+    // record up front spares copying both lists as a long run grows them.
+    const std::size_t rules = state.kb.rule.rules.size();
+    state.memory.prawda.reserve(state.memory.prawda.items().size() + rules);
+    auto& derivations = state.memory.last_run.derivations;
+    derivations.reserve(derivations.size() + rules);
     RuleAgenda agenda(state.kb.rule.rules, state.memory);
     while (!state.memory.prawda.contains(end_name)) {
         if (const Rule* rule = agenda.first_applicable(state, ui)) {

@@ -26,6 +26,8 @@ class OrderedNames {
     bool contains(const std::string& name) const { return names_.contains(name); }
     const std::vector<std::string>& items() const { return names_.names(); }
     void clear() { names_.clear(); }
+    // Room for `count` names in all without moving the names held.
+    void reserve(std::size_t count) { names_.reserve_names(count); }
 
   private:
     OrderedNameSet<std::string> names_;
