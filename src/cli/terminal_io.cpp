@@ -121,9 +121,6 @@ void TerminalIo::write(std::string_view text) {
     if (text.size() >= kLargeText) {
         // A long text goes to the stream as it is rather than through a copy.
         pass_on();
-        if (progress_ != nullptr) {
-            progress_->hide();
-        }
         hand_to_stream(text.data(), static_cast<std::streamsize>(text.size()));
         return;
     }
@@ -145,9 +142,6 @@ void TerminalIo::pass_on() {
     if (pending_.empty()) {
         return;
     }
-    if (progress_ != nullptr) {
-        progress_->hide();
-    }
     hand_to_stream(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     pending_.clear();
 }
@@ -159,6 +153,11 @@ void TerminalIo::pass_on_if_large() {
 }
 
 void TerminalIo::hand_to_stream(const char* text, std::streamsize size) {
+    // Every text reaches the stream here: a progress line drawn on the
+    // terminal goes first.
+    if (progress_ != nullptr) {
+        progress_->hide();
+    }
     // What the stream's own write does for a stream in good order, tied to no
     // other and not flushed after each insertion, without its guard object:
     // that costs as much again as the copy for the short texts of a dialogue.
