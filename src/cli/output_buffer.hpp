@@ -33,6 +33,8 @@ class OutputBuffer {
         }
     }
     void append(char c) { *extend(1) = c; }
+    // Takes back the last `count` bytes, extended but not filled.
+    void drop_last(std::size_t count) { size_ -= count; }
 
     // memcpy for ranges that do not overlap, without a call for the short texts
     // that most writes are: at most two loads and two stores up to 16 bytes.

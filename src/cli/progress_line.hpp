@@ -24,6 +24,8 @@ class ProgressLine {
     void end();
     // Clears the line before other output; the next step draws it again.
     void hide();
+    // Whether the line is drawn at all.
+    bool enabled() const { return err_ != nullptr; }
 
   private:
     std::string text(long long done, long long total) const;

@@ -85,7 +85,7 @@ int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ost
     } catch (const ProgramClosed&) {
         // The close question was answered Yes inside a dialogue, or the input ended.
     }
-    out.flush();
+    io.flush();
     return 0;
 }
 

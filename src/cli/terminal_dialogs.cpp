@@ -27,7 +27,6 @@ std::string range_words(std::size_t count) {
 } // namespace
 
 void TerminalDialogs::print_choices(const std::vector<std::string>& lines) {
-    const TerminalIo::Batch batch(io_);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         io_.write("  " + std::to_string(i + 1) + " = ");
         io_.write_display(lines[i]);
@@ -210,7 +209,6 @@ std::vector<int> TerminalDialogs::pick_facts(const PickList& dialog) {
 
 void TerminalDialogs::message_list(const std::string& heading,
                                    const std::vector<std::string>& lines) {
-    const TerminalIo::Batch batch(io_);
     io_.begin_block("Message", "");
     io_.write_text(heading);
     io_.write_lines("  ", lines);

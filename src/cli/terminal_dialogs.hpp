@@ -72,6 +72,9 @@ class TerminalDialogs : public Dialogs {
                    EditorRequests& requests) override;
     void progress_begin(const std::string& title) override { progress_.begin(title); }
     bool progress_step(long long done, long long total) override {
+        if (progress_.enabled()) {
+            io_.pass_on(); // the text written so far goes before the line is drawn
+        }
         progress_.step(done, total);
         return true;
     }

@@ -125,10 +125,14 @@ void TerminalIo::write(std::string_view text) {
         return;
     }
     pending_.append(text);
-    if (batch_depth_ == 0) {
+    pass_on_if_large();
+}
+
+TerminalIo::~TerminalIo() {
+    try {
         pass_on();
-    } else {
-        pass_on_if_large();
+    } catch (...) {
+        // The stream refused the text; nothing is left to tell it to.
     }
 }
 
@@ -142,8 +146,12 @@ void TerminalIo::pass_on() {
     if (pending_.empty()) {
         return;
     }
+    // Forgotten even when the stream throws: text it took in part never comes twice.
+    struct Forget {
+        OutputBuffer& text;
+        ~Forget() { text.clear(); }
+    } forget{pending_};
     hand_to_stream(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    pending_.clear();
 }
 
 void TerminalIo::pass_on_if_large() {
@@ -196,7 +204,6 @@ void TerminalIo::write_display(std::string_view bytes) {
 }
 
 void TerminalIo::write_line(std::string_view text) {
-    const Batch batch(*this);
     write(text);
     write("\n");
 }
@@ -208,7 +215,6 @@ void TerminalIo::begin_line() {
 }
 
 void TerminalIo::begin_block(std::string_view kind, std::string_view title) {
-    const Batch batch(*this);
     begin_line();
     if (title.empty()) {
         write_fixed_line("=== ", kind, " ===\n");
@@ -222,7 +228,6 @@ void TerminalIo::begin_block(std::string_view kind, std::string_view title) {
 }
 
 void TerminalIo::end_block(std::string_view kind) {
-    const Batch batch(*this);
     begin_line();
     write_fixed_line("=== end of ", kind, " ===\n");
 }
@@ -244,25 +249,71 @@ void TerminalIo::write_text(std::string_view text) {
 
 void TerminalIo::write_text(std::string_view indent, std::string_view text) {
     if (!append_plain_line(indent, text)) {
-        const Batch batch(*this);
         write(indent);
         write_display(text);
         begin_line();
         return;
     }
-    if (batch_depth_ == 0) {
-        pass_on();
-    }
+    pass_on_if_large();
 }
 
 void TerminalIo::write_lines(std::string_view indent, const std::vector<std::string>& lines) {
-    const Batch batch(*this);
-    for (const auto& line : lines) {
-        if (!append_plain_line(indent, line)) {
-            write_text(indent, line);
+    std::size_t next = 0;
+    while (next < lines.size()) {
+        const std::size_t end = append_plain_lines(indent, lines, next);
+        if (end == next) {
+            break; // a line needs converting: they go one by one
         }
+        next = end;
         pass_on_if_large();
     }
+    for (; next < lines.size(); ++next) {
+        write_text(indent, lines[next]);
+    }
+}
+
+std::size_t TerminalIo::append_plain_lines(std::string_view indent,
+                                           const std::vector<std::string>& lines,
+                                           std::size_t from) {
+    if (held_carriage_return_) {
+        return from;
+    }
+    // The lines from `from` on, up to a piece's size, are copied in one
+    // extension of the buffer and then checked together: cheaper than a check
+    // of each short line. Indent and line breaks are plain themselves.
+    std::size_t end = from;
+    std::size_t room = 0;
+    while (end < lines.size() && room < kLargeText) {
+        room += indent.size() + lines[end].size() + 1;
+        ++end;
+    }
+    char* const start = pending_.extend(room);
+    char* to = start;
+    bool at_start = at_line_start_;
+    for (std::size_t i = from; i < end; ++i) {
+        // As append_plain_line does for each line.
+        const std::string_view text = lines[i];
+        const std::size_t size = indent.size() + text.size();
+        const char last = !text.empty() ? text.back() : !indent.empty() ? indent.back() : '\0';
+        const bool line_break = size == 0 ? !at_start : last != '\n';
+        if (size != 0 || line_break) {
+            OutputBuffer::copy_bytes(to, indent.data(), indent.size());
+            OutputBuffer::copy_bytes(to + indent.size(), text.data(), text.size());
+            to += size;
+            if (line_break) {
+                *to++ = '\n';
+            }
+            at_start = true;
+        }
+    }
+    const auto filled = static_cast<std::size_t>(to - start);
+    if (!plain_ascii(std::string_view(start, filled))) {
+        pending_.drop_last(room);
+        return from;
+    }
+    pending_.drop_last(room - filled);
+    at_line_start_ = at_start;
+    return end;
 }
 
 bool TerminalIo::append_plain_line(std::string_view indent, std::string_view text) {

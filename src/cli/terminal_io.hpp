@@ -18,28 +18,14 @@ namespace orve::cli {
 
 class TerminalIo {
   public:
-    // Gathers the writes made while it lives and hands them to the stream in one
-    // piece when the outermost one ends: a text of many small pieces costs one
-    // stream insertion. Outside any batch each write goes on at once.
-    class Batch {
-      public:
-        explicit Batch(TerminalIo& io) : io_(io) { ++io_.batch_depth_; }
-        ~Batch() {
-            if (--io_.batch_depth_ == 0) {
-                io_.pass_on();
-            }
-        }
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-
-      private:
-        TerminalIo& io_;
-    };
-
     // `interactive`: input comes from a person at a terminal, which shows what is
     // typed; otherwise every line read is echoed after its prompt.
     TerminalIo(std::istream& in, std::ostream& out, bool interactive)
         : in_(in), out_(out), interactive_(interactive) {}
+    // Hands on what is still held.
+    ~TerminalIo();
+    TerminalIo(const TerminalIo&) = delete;
+    TerminalIo& operator=(const TerminalIo&) = delete;
 
     // Writes text of this program (ASCII) as it is.
     void write(std::string_view text);
@@ -71,16 +57,19 @@ class TerminalIo {
         pass_on();
         out_.flush();
     }
+    // Written text is held and handed to the stream in pieces of 64 KB, before
+    // each read and by flush(): a long run of short texts then costs few stream
+    // insertions and few system calls. This hands on what is held now, for
+    // output that goes to the terminal by another way.
+    void pass_on();
     // True when a person types the answers at a terminal.
     bool interactive() const { return interactive_; }
     // The progress line to clear before any output, so text never runs into it.
     void set_progress_line(ProgressLine* line) { progress_ = line; }
 
   private:
-    // Hands the gathered text to the stream, clearing the progress line first.
-    void pass_on();
-    // Within a batch, hands on what has gathered once it is large: a long
-    // listing then goes out in pieces instead of being held whole twice.
+    // Hands on what has gathered once it is large: a long listing then goes out
+    // in pieces instead of being held whole twice.
     void pass_on_if_large();
     // The size from which gathered text is handed on at once.
     static constexpr std::size_t kLargeText = std::size_t{64} << 10;
@@ -88,6 +77,11 @@ class TerminalIo {
     // text needs no conversion and no carriage return is held; false otherwise,
     // having written nothing.
     bool append_plain_line(std::string_view indent, std::string_view text);
+    // As append_plain_line for each line from `from` on, up to about kLargeText
+    // bytes, when all of them are plain; returns the position of the first line
+    // left, `from` when nothing was written.
+    std::size_t append_plain_lines(std::string_view indent, const std::vector<std::string>& lines,
+                                   std::size_t from);
     // Writes the three parts and is then at the start of a line; `line_end` ends
     // in a line break and `before` is not empty.
     void write_fixed_line(std::string_view before, std::string_view middle,
@@ -107,7 +101,6 @@ class TerminalIo {
     // feed follows.
     bool held_carriage_return_ = false;
     OutputBuffer pending_; // written but not yet handed to the stream
-    int batch_depth_ = 0;
 };
 
 } // namespace orve::cli

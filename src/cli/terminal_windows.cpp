@@ -21,7 +21,6 @@ void TerminalWindows::msg_recreate() {
 }
 
 void TerminalWindows::show_text(const std::string& title, const std::string& text) {
-    const TerminalIo::Batch batch(io_);
     io_.begin_block("Text", title);
     io_.write_text(text);
     io_.end_block("text");
@@ -30,7 +29,6 @@ void TerminalWindows::show_text(const std::string& title, const std::string& tex
 // The advice and abstract dialogues: the heading line, then the whole text.
 void TerminalWindows::show_headed_text(const std::string& title, const std::string& heading,
                                        const std::string& text) {
-    const TerminalIo::Batch batch(io_);
     io_.begin_block("Dialogue", title);
     io_.write_text(heading);
     io_.write_text(text);
@@ -39,7 +37,6 @@ void TerminalWindows::show_headed_text(const std::string& title, const std::stri
 
 // The askables inspection window: its title line, then one name per line.
 void TerminalWindows::show_list(const std::string& title, const std::vector<std::string>& lines) {
-    const TerminalIo::Batch batch(io_);
     io_.begin_block("Inspection of askables", title);
     for (const auto& line : lines) {
         io_.write_text(line);

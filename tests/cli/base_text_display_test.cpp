@@ -70,6 +70,7 @@ TEST(BaseTextDisplay, EveryPlaceShowsBothEncodingsAsUtf8) {
             std::ostringstream out;
             TerminalDialogs ui(in, out, true);
             place.show(ui, bytes);
+            ui.io().flush();
             EXPECT_NE(out.str().find(kUtf8), std::string::npos) << out.str();
             EXPECT_EQ(out.str().find('\xBF'), std::string::npos) << out.str();
         }

@@ -15,6 +15,7 @@ TEST(TerminalHeadedText, ShowsHeadingAndWholeTextWithoutReadingALine) {
     ui.msg_append(" Do you wish to be advised?  ");
     ui.show_headed_text("Advice file inspection",
                         "Expert advice:", "First line.\nSecond line without a line end");
+    ui.io().flush();
     EXPECT_EQ(out.str(), " Do you wish to be advised?  \n"
                          "=== Dialogue: Advice file inspection ===\n"
                          "Expert advice:\n"

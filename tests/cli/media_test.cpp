@@ -79,6 +79,7 @@ TEST(TerminalMedia, PictureShowsFileAndSizeOrWhyNot) {
     ui.msg_append("Rule 3 applies");
     ui.show_picture("Pump", good);
     ui.show_picture("", bad);
+    ui.io().flush();
     EXPECT_EQ(out.str(), "Rule 3 applies\n"
                          "=== Picture: Pump ===\n" +
                              good +
@@ -106,6 +107,7 @@ class SoundTest : public ::testing::Test {
         std::ostringstream out;
         TerminalDialogs ui(in, out, false);
         ui.play_sound(path);
+        ui.io().flush();
         return out.str();
     }
 

@@ -54,6 +54,7 @@ TEST(ProgressLine, DialogueOutputClearsTheLineFirstAndNothingShowsWithoutATermin
     EXPECT_TRUE(piped.progress_step(1, 4));
     piped.msg_append("found\n");
     piped.progress_end();
+    piped.io().flush();
     EXPECT_EQ(plain.str(), "found\n");
 }
 

@@ -30,6 +30,7 @@ TEST(TerminalBrowser, ShowsEachNumberTypedUntilAnEmptyLine) {
     std::ostringstream out;
     TerminalDialogs ui(in, out, false);
     ui.browse_records(constraints());
+    ui.io().flush();
     EXPECT_EQ(out.str(),
               "=== Record browser: Inspection of constraints ===\n"
               "Constraint number: 2 5 2\n"

@@ -71,6 +71,7 @@ Outcome run_dialogue(const Dialogue& dialogue, const std::string& input) {
     } catch (const ProgramClosed&) {
         run.result = "closed";
     }
+    ui.io().flush();
     run.output = out.str();
     return run;
 }
@@ -203,6 +204,7 @@ TEST(TerminalDialogs, TranscriptSetsDialoguesOffFromMessageText) {
     ui.command_state_changed(10063, true);
     ui.show_list("Askable conditions", {"fuse is blown", "pump is silent"});
     ui.message_list("Established facts:", {"fuse is blown"});
+    ui.io().flush();
 
     EXPECT_EQ(out.str(), "[title] orve_EE consults Knowledge Base BOILER\n"
                          "Rule base  RUboiler.EEB\r\n\thas been loaded! \n"
@@ -246,6 +248,7 @@ TEST(TerminalDialogs, InteractiveInputIsNotEchoed) {
     TerminalDialogs ui(in, out, true);
     EXPECT_FALSE(ui.yes_no("Attention!", "Do you really wish to close the program?"));
     ui.msg_append("still running\n");
+    ui.io().flush();
     EXPECT_EQ(out.str(), "=== Question: Attention! ===\n"
                          "Do you really wish to close the program?\n"
                          "[y/n, Enter = Yes]> still running\n");

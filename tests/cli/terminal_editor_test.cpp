@@ -57,6 +57,7 @@ Session edit(const std::string& file, const std::string& text, int failures = 0)
     Requests requests;
     requests.failures = failures;
     ui.edit_text("Editing the file: x", file, text, requests);
+    ui.io().flush();
     return {out.str(), requests.closed};
 }
 

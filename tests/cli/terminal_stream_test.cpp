@@ -56,6 +56,7 @@ TEST(TerminalStream, TextReachesTheStreamAsTheStreamsOwnWriteWouldPutIt) {
         bool plain_threw = false;
         try {
             ui.msg_append(text);
+            ui.io().pass_on();
         } catch (const std::ios::failure&) {
             terminal_threw = true;
         }
@@ -68,6 +69,33 @@ TEST(TerminalStream, TextReachesTheStreamAsTheStreamsOwnWriteWouldPutIt) {
         EXPECT_EQ(terminal_stream.rdstate(), plain_stream.rdstate()) << c.what;
         EXPECT_EQ(terminal_threw, plain_threw) << c.what;
     }
+}
+
+// Text is held until a read, a flush or the end, and then comes whole and in
+// order; a stream that refuses it throws at the flush, as its write would.
+TEST(TerminalStream, HeldTextGoesOnBeforeEachReadAndAtTheEnd) {
+    std::istringstream in("y\n");
+    std::ostringstream out;
+    {
+        TerminalDialogs ui(in, out, false);
+        ui.msg_append("pump runs\n");
+        EXPECT_EQ(out.str(), "");
+        EXPECT_TRUE(ui.yes_no("Choose", "Go on?"));
+        EXPECT_EQ(out.str().rfind("pump runs\n=== Question: Choose ===\n", 0), 0U) << out.str();
+        ui.msg_append("fan runs\n");
+    }
+    EXPECT_EQ(out.str().substr(out.str().size() - 9), "fan runs\n");
+
+    ShortBuffer full(3);
+    std::ostream refusing(&full);
+    refusing.exceptions(std::ios::badbit);
+    {
+        TerminalDialogs ui(in, refusing, false);
+        ui.msg_append("pump runs\n");
+        EXPECT_THROW(ui.io().flush(), std::ios::failure);
+        refusing.clear();
+    }
+    EXPECT_EQ(full.str(), "pum");
 }
 
 } // namespace

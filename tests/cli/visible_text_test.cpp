@@ -77,6 +77,7 @@ TEST(VisibleText, MessageWindowShowsTextsAsConverted) {
         std::ostringstream out;
         TerminalDialogs ui(in, out, false);
         ui.msg_append(text);
+        ui.io().flush();
         EXPECT_EQ(out.str(), to_display(text)) << text;
     }
 }
@@ -91,6 +92,7 @@ TEST(VisibleText, EveryByteIsSeenWhereverItStandsInTheText) {
         std::ostringstream out;
         TerminalDialogs ui(in, out, false);
         write(ui);
+        ui.io().flush();
         return out.str();
     };
     for (std::size_t size = 1; size <= 40; ++size) {
@@ -119,6 +121,7 @@ TEST(VisibleText, ALineBreakSplitBetweenTwoWritesStaysALineBreak) {
     ui.msg_append("\nsecond\r");
     ui.msg_append("third\r");
     ui.note("Attention!", "Done.");
+    ui.io().flush();
     EXPECT_EQ(out.str(), "first\r\nsecond\\x0dthird\r\n"
                          "=== Note: Attention! ===\nDone.\n=== end of note ===\n");
 }
