@@ -94,11 +94,11 @@ template <typename Name> class OrderedNameSet {
         if (2 * (names_.size() + 1) > slots_.size()) {
             rehash(std::max<std::size_t>(16, 2 * slots_.size()));
         }
-        std::size_t& slot = slots_[slot_of(name)];
+        std::uint32_t& slot = slots_[slot_of(name)];
         if (slot != kEmpty) {
             return false;
         }
-        slot = names_.size();
+        slot = static_cast<std::uint32_t>(names_.size());
         names_.push_back(name);
         return true;
     }
@@ -113,7 +113,9 @@ template <typename Name> class OrderedNameSet {
     }
 
   private:
-    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+    // Four-byte positions keep the table small enough to stay in cache longer;
+    // no base holds four thousand million names.
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
 
     static std::size_t slots_for(std::size_t expected) {
         std::size_t slots = 16;
@@ -145,12 +147,12 @@ template <typename Name> class OrderedNameSet {
             while (slots_[i] != kEmpty) {
                 i = (i + 1) & mask;
             }
-            slots_[i] = k;
+            slots_[i] = static_cast<std::uint32_t>(k);
         }
     }
 
     std::vector<Name> names_;        // in order of insertion
-    std::vector<std::size_t> slots_; // positions in names_, or kEmpty; a power of two long
+    std::vector<std::uint32_t> slots_; // positions in names_, or kEmpty; a power of two long
 };
 
 // A set of names that does not own them.
