@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orve {
@@ -107,6 +108,11 @@ template <typename Name> class OrderedNameSet {
         return !slots_.empty() && slots_[slot_of(name)] != kEmpty;
     }
     const std::vector<Name>& names() const { return names_; }
+    // Hands over the names, leaving the set empty.
+    std::vector<Name> take_names() {
+        slots_.clear();
+        return std::exchange(names_, {});
+    }
     void clear() {
         names_.clear();
         slots_.clear();
@@ -151,7 +157,7 @@ template <typename Name> class OrderedNameSet {
         }
     }
 
-    std::vector<Name> names_;        // in order of insertion
+    std::vector<Name> names_;          // in order of insertion
     std::vector<std::uint32_t> slots_; // positions in names_, or kEmpty; a power of two long
 };
 

@@ -60,18 +60,30 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
     out.piszcr();
     const auto& truths = state.memory.prawda.items();
     const auto& untruths = state.memory.nieprawda.items();
-    std::vector<std::string> lines;
-    lines.reserve(truths.size() + untruths.size());
     std::string piece; // reused: one allocation for all the pieces
+    bool all_true_listed = untruths.empty();
     for (const auto& condition : truths) {
         if (condition == no_condition_name || condition == end_name) {
+            all_true_listed = false;
             continue;
         }
         out.pisz(piece.assign(condition).append("\n")); // the name and its line break in one piece
-        lines.push_back(condition);
     }
     for (const auto& condition : untruths) {
         out.pisz(piece.assign("Not true:    ").append(condition).append("\n"));
+    }
+    if (all_true_listed) {
+        ui.message_list(heading, truths); // the lines as they stand: no copy of a long list
+        return;
+    }
+    std::vector<std::string> lines;
+    lines.reserve(truths.size() + untruths.size());
+    for (const auto& condition : truths) {
+        if (condition != no_condition_name && condition != end_name) {
+            lines.push_back(condition);
+        }
+    }
+    for (const auto& condition : untruths) {
         lines.push_back("   Not true:    " + condition);
     }
     ui.message_list(heading, lines);

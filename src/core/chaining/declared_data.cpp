@@ -19,13 +19,16 @@ bool present_facts(AppState& state, Dialogs& ui, const std::string& heading, con
     out.pisz(heading);
     out.piszcr();
     std::vector<std::string> lines;
+    lines.reserve(facts.size());
+    std::string piece; // reused: one allocation for all the pieces
     for (const auto& fact : facts) {
         if (state.findings.blad_wykluczajacych) {
             break;
         }
         check(state, ui, fact);
         lines.push_back("    " + fact);
-        out.pisz(lines.back() + "\n"); // the name and its line break in one piece
+        out.pisz(
+            piece.assign(lines.back()).append("\n")); // the name and its line break in one piece
     }
     if (state.findings.blad_wykluczajacych) {
         return false;

@@ -53,8 +53,7 @@ bool normal_ending(AppState& state, Dialogs& ui) {
     out.piszcr();
     out.piszcr();
     podsumowanie(state, ui);
-    remember_run_end(state.memory);
-    state.memory.prawda.clear();
+    remember_run_end_and_clear_true(state.memory);
     return raport(out);
 }
 

@@ -25,6 +25,8 @@ class OrderedNames {
     bool add(const std::string& name) { return names_.insert(name); }
     bool contains(const std::string& name) const { return names_.contains(name); }
     const std::vector<std::string>& items() const { return names_.names(); }
+    // Hands over the names, leaving the table empty.
+    std::vector<std::string> take_items() { return names_.take_names(); }
     void clear() { names_.clear(); }
     // Room for `count` names in all without moving the names held.
     void reserve(std::size_t count) { names_.reserve_names(count); }
@@ -93,6 +95,16 @@ inline void remember_run_end(WorkingMemory& memory) {
         memory.last_run.true_at_end = memory.prawda.items();
         memory.last_run.false_at_end = memory.nieprawda.items();
     }
+}
+
+// As remember_run_end, and empties the true conditions: they move into the
+// record instead of being copied, which for a long run is a large copy.
+inline void remember_run_end_and_clear_true(WorkingMemory& memory) {
+    if (!memory.last_run.true_at_end) {
+        memory.last_run.true_at_end = memory.prawda.take_items();
+        memory.last_run.false_at_end = memory.nieprawda.items();
+    }
+    memory.prawda.clear();
 }
 
 } // namespace orve
