@@ -58,5 +58,21 @@ TEST(NameSet, NamesDifferingInAnyOneByteAreDistinct) {
     }
 }
 
+// Numbered names of every length spread evenly over the low bits that pick a
+// slot: a clustered hash makes every lookup probe far, and did for names
+// four bytes long.
+TEST(NameSet, NumberedNamesSpreadOverTheSlots) {
+    for (const std::string prefix : {"c", "w", "fact ", "a much longer prefix "}) {
+        std::vector<int> buckets(64);
+        const int count = 10000;
+        for (int i = 0; i < count; ++i) {
+            ++buckets[name_hash(prefix + std::to_string(i)) % buckets.size()];
+        }
+        for (std::size_t b = 0; b < buckets.size(); ++b) {
+            EXPECT_NEAR(buckets[b], count / 64, count / 64 / 4) << prefix << " bucket " << b;
+        }
+    }
+}
+
 } // namespace
 } // namespace orve

@@ -20,10 +20,15 @@ namespace orve {
 // word of a name longer than eight bytes overlaps the one before it, and
 // shorter names are read as two overlapping halves; the length is mixed in.
 inline std::uint64_t name_hash(std::string_view name) {
+    // A full 64-bit finaliser: names of four to seven bytes put the same word
+    // in both halves when they are four long, which a shift by 32 would cancel
+    // and leave the low bits, those that pick a slot, clustered.
     const auto mix = [](std::uint64_t h) {
-        h ^= h >> 32;
-        h *= 0xd6e8feb86659fd93ULL;
-        h ^= h >> 32;
+        h ^= h >> 33U;
+        h *= 0xff51afd7ed558ccdULL;
+        h ^= h >> 33U;
+        h *= 0xc4ceb9fe1a85ec53ULL;
+        h ^= h >> 33U;
         return h;
     };
     const auto word = [&name](std::size_t at, std::size_t bytes) {
@@ -46,7 +51,7 @@ inline std::uint64_t name_hash(std::string_view name) {
         };
         h ^= byte(0) | (byte(n / 2) << 8) | (byte(n - 1) << 16);
     }
-    return mix(mix(h));
+    return mix(h);
 }
 
 // Whether two names are the same, compared in words as name_hash reads them:
