@@ -6,6 +6,8 @@
 #include "state/commands.hpp"
 #include "terminal_dialogs.hpp"
 
+#include <memory>
+
 namespace orve::cli {
 
 namespace {
@@ -45,6 +47,10 @@ void run_menu_command(Shell& shell, TerminalIo& io, int id) {
 }
 
 // Handles one line of the main prompt; false when the program is to end.
+// The shell left to the system at the end, held here so that leak checkers
+// still see its memory reachable.
+Shell* shell_left_at_end = nullptr;
+
 bool handle_line(Shell& shell, TerminalIo& io, const std::string& line) {
     const std::string word = trim(line);
     if (word.empty()) {
@@ -70,22 +76,25 @@ bool handle_line(Shell& shell, TerminalIo& io, const std::string& line) {
 } // namespace
 
 int run_terminal(std::istream& in, std::ostream& out, bool interactive, std::ostream* progress,
-                 LineReader* reader) {
+                 LineReader* reader, StateAtEnd at_end) {
     TerminalDialogs ui(in, out, interactive, progress);
     ui.io().set_line_reader(reader);
     TerminalIo& io = ui.io();
+    auto shell = std::make_unique<Shell>(ui);
     try {
-        Shell shell(ui);
-        shell.start();
+        shell->start();
         io.begin_line();
         io.write_line("Type a command identifier or menu text, \"menu\" for the list of commands, "
                       "\"close\" to end.");
-        while (handle_line(shell, io, io.read_line("orve> ", Completion::Commands))) {
+        while (handle_line(*shell, io, io.read_line("orve> ", Completion::Commands))) {
         }
     } catch (const ProgramClosed&) {
         // The close question was answered Yes inside a dialogue, or the input ended.
     }
     io.flush();
+    if (at_end == StateAtEnd::LeftToTheSystem) {
+        shell_left_at_end = shell.release();
+    }
     return 0;
 }
 
