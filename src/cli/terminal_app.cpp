@@ -46,11 +46,11 @@ void run_menu_command(Shell& shell, TerminalIo& io, int id) {
     }
 }
 
-// Handles one line of the main prompt; false when the program is to end.
 // The shell left to the system at the end, held here so that leak checkers
 // still see its memory reachable.
 Shell* shell_left_at_end = nullptr;
 
+// Handles one line of the main prompt; false when the program is to end.
 bool handle_line(Shell& shell, TerminalIo& io, const std::string& line) {
     const std::string word = trim(line);
     if (word.empty()) {

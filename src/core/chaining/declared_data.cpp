@@ -27,8 +27,8 @@ bool present_facts(AppState& state, Dialogs& ui, const std::string& heading, con
         }
         check(state, ui, fact);
         lines.push_back("    " + fact);
-        out.pisz(
-            piece.assign(lines.back()).append("\n")); // the name and its line break in one piece
+        // The name and its line break in one piece.
+        out.pisz(piece.assign(lines.back()).append("\n"));
     }
     if (state.findings.blad_wykluczajacych) {
         return false;
