@@ -291,20 +291,7 @@ std::size_t TerminalIo::append_plain_lines(std::string_view indent,
     char* to = start;
     bool at_start = at_line_start_;
     for (std::size_t i = from; i < end; ++i) {
-        // As append_plain_line does for each line.
-        const std::string_view text = lines[i];
-        const std::size_t size = indent.size() + text.size();
-        const char last = !text.empty() ? text.back() : !indent.empty() ? indent.back() : '\0';
-        const bool line_break = size == 0 ? !at_start : last != '\n';
-        if (size != 0 || line_break) {
-            OutputBuffer::copy_bytes(to, indent.data(), indent.size());
-            OutputBuffer::copy_bytes(to + indent.size(), text.data(), text.size());
-            to += size;
-            if (line_break) {
-                *to++ = '\n';
-            }
-            at_start = true;
-        }
+        to = place_line(to, indent, lines[i], at_start);
     }
     const auto filled = static_cast<std::size_t>(to - start);
     if (!plain_ascii(std::string_view(start, filled))) {
@@ -321,19 +308,29 @@ bool TerminalIo::append_plain_line(std::string_view indent, std::string_view tex
         return false;
     }
     // The usual case: nothing to convert, so the line goes in with one copy.
+    const std::size_t room = indent.size() + text.size() + 1;
+    char* const start = pending_.extend(room);
+    const char* end = place_line(start, indent, text, at_line_start_);
+    pending_.drop_last(room - static_cast<std::size_t>(end - start));
+    return true;
+}
+
+char* TerminalIo::place_line(char* to, std::string_view indent, std::string_view text,
+                             bool& at_line_start) {
     const std::size_t size = indent.size() + text.size();
     const char last = !text.empty() ? text.back() : !indent.empty() ? indent.back() : '\0';
-    const bool line_break = size == 0 ? !at_line_start_ : last != '\n';
-    if (size != 0 || line_break) {
-        char* to = pending_.extend(size + (line_break ? 1 : 0));
-        OutputBuffer::copy_bytes(to, indent.data(), indent.size());
-        OutputBuffer::copy_bytes(to + indent.size(), text.data(), text.size());
-        if (line_break) {
-            to[size] = '\n';
-        }
-        at_line_start_ = true;
+    const bool line_break = size == 0 ? !at_line_start : last != '\n';
+    if (size == 0 && !line_break) {
+        return to;
     }
-    return true;
+    OutputBuffer::copy_bytes(to, indent.data(), indent.size());
+    OutputBuffer::copy_bytes(to + indent.size(), text.data(), text.size());
+    to += size;
+    if (line_break) {
+        *to++ = '\n';
+    }
+    at_line_start = true;
+    return to;
 }
 
 std::string TerminalIo::read_line(std::string_view prompt, Completion mode) {

@@ -82,6 +82,11 @@ class TerminalIo {
     // left, `from` when nothing was written.
     std::size_t append_plain_lines(std::string_view indent, const std::vector<std::string>& lines,
                                    std::size_t from);
+    // Copies indent, text and a line break unless the text ends one (for an
+    // empty line: unless at the start of a line already) to `to`, which has
+    // room for all three, and returns the end of what it copied.
+    static char* place_line(char* to, std::string_view indent, std::string_view text,
+                            bool& at_line_start);
     // Writes the three parts and is then at the start of a line; `line_end` ends
     // in a line break and `before` is not empty.
     void write_fixed_line(std::string_view before, std::string_view middle,

@@ -4,6 +4,7 @@
 #include "state/condition_names.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 namespace orve {
 
@@ -60,10 +61,13 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
     out.piszcr();
     const auto& truths = state.memory.prawda.items();
     const auto& untruths = state.memory.nieprawda.items();
+    const auto listed = [](const std::string& condition) {
+        return condition != no_condition_name && condition != end_name;
+    };
     std::string piece; // reused: one allocation for all the pieces
     bool all_true_listed = untruths.empty();
     for (const auto& condition : truths) {
-        if (condition == no_condition_name || condition == end_name) {
+        if (!listed(condition)) {
             all_true_listed = false;
             continue;
         }
@@ -78,11 +82,7 @@ void przedstawienie_faktow(AppState& state, Dialogs& ui) {
     }
     std::vector<std::string> lines;
     lines.reserve(truths.size() + untruths.size());
-    for (const auto& condition : truths) {
-        if (condition != no_condition_name && condition != end_name) {
-            lines.push_back(condition);
-        }
-    }
+    std::copy_if(truths.begin(), truths.end(), std::back_inserter(lines), listed);
     for (const auto& condition : untruths) {
         lines.push_back("   Not true:    " + condition);
     }
