@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
         editor = std::make_unique<orve::cli::LineEditor>();
     }
     // The progress line of long tests only on a terminal: never in a transcript.
+    // The process ends right after, so the system reclaims the shell's memory.
     return orve::cli::run_terminal(std::cin, std::cout, interactive,
-                                   isatty(2) != 0 ? &std::cerr : nullptr, editor.get());
+                                   isatty(2) != 0 ? &std::cerr : nullptr, editor.get(),
+                                   orve::cli::StateAtEnd::LeftToTheSystem);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace orve {
 namespace {
 
@@ -83,6 +85,58 @@ TEST(AskableConditions, LoadStepReturnsTheFactsThatAreNotAskable) {
     EXPECT_FALSE(reject_faulty_facts({"hot"}, base, lists, ui));
     EXPECT_TRUE(base.rules.empty());
     EXPECT_TRUE(lists.dopytywalny.empty());
+}
+
+// Many rules whose names recur at irregular distances, so that the names are
+// gathered and looked up over many batches: the lists and the faulty facts
+// match those computed plainly from their definitions.
+TEST(AskableConditions, LargeBaseMatchesThePlainDefinitions) {
+    RuleBase base;
+    Names all_conditions;
+    Names all_conclusions;
+    for (int r = 0; r < 700; ++r) {
+        Rule rule{r + 1, r % 5 == 0 ? "end" : "w" + std::to_string(r % 230), {}, 0};
+        for (int c = 0; c < 1 + r % 4; ++c) {
+            // Some conditions are conclusions of other rules, some repeat.
+            rule.conditions.push_back((r + c) % 9 == 0 ? "w" + std::to_string((r * 7 + c) % 230)
+                                                       : "c" + std::to_string((r * 13 + c) % 400));
+        }
+        if (r % 97 == 0) {
+            rule.conditions.push_back("No condition");
+        }
+        all_conditions.insert(all_conditions.end(), rule.conditions.begin(), rule.conditions.end());
+        if (rule.conclusion != "end") {
+            all_conclusions.push_back(rule.conclusion);
+        }
+        base.rules.push_back(rule);
+    }
+    const Names conditions = redukuj(all_conditions);
+    const Names conclusions = redukuj(all_conclusions);
+    Names askable;
+    for (const auto& condition : conditions) {
+        if (!contains(conclusions, condition) && condition != "No condition") {
+            askable.push_back(condition);
+        }
+    }
+    for (int f = 0; f < 300; ++f) {
+        base.facts.push_back(f % 3 == 0 ? "w" + std::to_string(f) : "c" + std::to_string(f * 2));
+    }
+    Names faulty;
+    for (const auto& fact : base.facts) {
+        if (!contains(askable, fact)) {
+            faulty.push_back(fact);
+        }
+    }
+    ASSERT_FALSE(faulty.empty());
+    ASSERT_LT(faulty.size(), base.facts.size());
+
+    AskableLists lists;
+    EXPECT_EQ(wyznacz_warunki_dopytywalne(base, lists), askable);
+    EXPECT_EQ(lists.lista_warunkow, conditions);
+    EXPECT_EQ(lists.lista_wnioskow_regul, conclusions);
+    test::ScriptedDialogs ui;
+    EXPECT_EQ(record_askable_conditions(base, "RUlarge.EEB", lists, ui), faulty);
+    EXPECT_EQ(lists.lista_warunkow_dopytywalnych, sortuj(askable));
 }
 
 TEST(DeclaredFacts, AskableFactsPass) {

@@ -29,6 +29,26 @@ TEST(NameSet, GrowsBeyondItsFirstSize) {
     EXPECT_TRUE(set.contains(""));
 }
 
+// Enough names for the slot table to take huge pages: every name is found,
+// absent ones are not, and a copy keeps finding them after the original is
+// emptied.
+TEST(NameSet, LargeSetAndItsCopyFindEveryName) {
+    const int count = 300000;
+    OrderedNameSet<std::string> set;
+    for (int i = 0; i < count; ++i) {
+        ASSERT_TRUE(set.insert("fact " + std::to_string(i)));
+    }
+    const OrderedNameSet<std::string> copy = set;
+    set.clear();
+    EXPECT_FALSE(set.contains("fact 0"));
+    for (int i = 0; i < count; i += 7) {
+        EXPECT_TRUE(copy.contains("fact " + std::to_string(i))) << i;
+        EXPECT_FALSE(copy.contains("fact " + std::to_string(count + i))) << i;
+    }
+    ASSERT_EQ(copy.names().size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(copy.names()[12345], "fact 12345");
+}
+
 // Names of every length up to twenty, each against the same name with one
 // byte changed: the words read for hashing and comparing cover every byte.
 TEST(NameSet, NamesDifferingInAnyOneByteAreDistinct) {

@@ -30,13 +30,7 @@ void write_faulty_facts(const Names& bad, Dialogs& ui) {
 
 // The declared facts that are no askable condition, in their order.
 Names facts_not_askable(const RuleNames& names, const Names& facts) {
-    Names bad;
-    for (const auto& fact : facts) {
-        if (!names.is_askable(fact)) {
-            bad.push_back(fact);
-        }
-    }
-    return bad;
+    return names.not_askable(facts);
 }
 
 // Records the sorted askable list and the askability table from `askable`,

@@ -4,7 +4,11 @@
 // without rebuilding its index.
 #pragma once
 
+#include "askables/slot_array.hpp"
+
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -79,6 +83,54 @@ inline bool same_name(std::string_view a, std::string_view b) {
     return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
 }
 
+// The slot array of an open-addressing table of names, four bytes a slot. A
+// slot holds the position of its name in the table's own list in the low bits
+// and, above them, bits of the name's hash that the slot's place does not
+// already tell: a probe passes the slots of other names without reading the
+// names, which in a table larger than the caches costs a miss each. Positions
+// stay below half the slot count, so no entry equals kEmpty.
+class TaggedSlots {
+  public:
+    static constexpr std::uint32_t kEmpty = UINT32_MAX;
+
+    // `count` empty slots, a power of two.
+    void assign(std::size_t count) {
+        slots_.assign(count, kEmpty);
+        position_bits_ = static_cast<unsigned>(std::countr_zero(count));
+    }
+    void clear() { slots_.clear(); }
+    bool empty() const { return slots_.empty(); }
+    std::size_t size() const { return slots_.size(); }
+    std::size_t home(std::uint64_t hash) const {
+        return static_cast<std::size_t>(hash) & (slots_.size() - 1);
+    }
+    std::size_t next(std::size_t i) const { return (i + 1) & (slots_.size() - 1); }
+    std::uint32_t& operator[](std::size_t i) { return slots_[i]; }
+    std::uint32_t operator[](std::size_t i) const { return slots_[i]; }
+
+    std::uint32_t entry(std::uint64_t hash, std::size_t position) const {
+        return static_cast<std::uint32_t>((tag(hash) << position_bits_) | position);
+    }
+    // Whether a full slot may hold the name of this hash.
+    bool may_hold(std::uint32_t slot, std::uint64_t hash) const {
+        return (std::uint64_t{slot} >> position_bits_) == tag(hash);
+    }
+    std::uint32_t position(std::uint32_t slot) const {
+        return static_cast<std::uint32_t>(slot & ((std::uint64_t{1} << position_bits_) - 1));
+    }
+    // Asks for the slot from memory without waiting for it.
+    void prefetch(std::size_t i) const { __builtin_prefetch(slots_.data() + i); }
+
+  private:
+    // The upper half of the hash, as many bits of it as fit above a position.
+    std::uint64_t tag(std::uint64_t hash) const {
+        return (hash >> 32U) & ((std::uint64_t{1} << (32U - position_bits_)) - 1);
+    }
+
+    SlotArray slots_;
+    unsigned position_bits_ = 0;
+};
+
 // `Name` is std::string (the set owns its names) or std::string_view (the
 // names must outlive the set and stay where they are).
 template <typename Name> class OrderedNameSet {
@@ -100,17 +152,26 @@ template <typename Name> class OrderedNameSet {
         if (2 * (names_.size() + 1) > slots_.size()) {
             rehash(std::max<std::size_t>(16, 2 * slots_.size()));
         }
-        std::uint32_t& slot = slots_[slot_of(name)];
-        if (slot != kEmpty) {
+        const std::uint64_t hash = name_hash(name);
+        std::uint32_t& slot = slots_[slot_of(name, hash)];
+        if (slot != TaggedSlots::kEmpty) {
             return false;
         }
-        slot = static_cast<std::uint32_t>(names_.size());
+        slot = slots_.entry(hash, names_.size());
         names_.push_back(name);
         return true;
     }
 
     bool contains(std::string_view name) const {
-        return !slots_.empty() && slots_[slot_of(name)] != kEmpty;
+        return !slots_.empty() && slots_[slot_of(name, name_hash(name))] != TaggedSlots::kEmpty;
+    }
+    // Asks for the table slot of the name from memory without waiting for it:
+    // called a little ahead of contains or insert, it lets the cache misses of
+    // a large table overlap with other work.
+    void prefetch(std::string_view name) const {
+        if (!slots_.empty()) {
+            slots_.prefetch(slots_.home(name_hash(name)));
+        }
     }
     const std::vector<Name>& names() const { return names_; }
     // Hands over the names, leaving the set empty.
@@ -124,10 +185,6 @@ template <typename Name> class OrderedNameSet {
     }
 
   private:
-    // Four-byte positions keep the table small enough to stay in cache longer;
-    // no base holds four thousand million names.
-    static constexpr std::uint32_t kEmpty = UINT32_MAX;
-
     static std::size_t slots_for(std::size_t expected) {
         std::size_t slots = 16;
         while (slots < 2 * expected) {
@@ -136,34 +193,40 @@ template <typename Name> class OrderedNameSet {
         return slots;
     }
 
-    static std::size_t hash_of(std::string_view name) {
-        return static_cast<std::size_t>(name_hash(name));
-    }
-
     // The slot holding the name, or the empty slot where it would go.
-    std::size_t slot_of(std::string_view name) const {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = hash_of(name) & mask;; i = (i + 1) & mask) {
-            if (slots_[i] == kEmpty || same_name(names_[slots_[i]], name)) {
+    std::size_t slot_of(std::string_view name, std::uint64_t hash) const {
+        for (std::size_t i = slots_.home(hash);; i = slots_.next(i)) {
+            const std::uint32_t slot = slots_[i];
+            if (slot == TaggedSlots::kEmpty ||
+                (slots_.may_hold(slot, hash) && same_name(names_[slots_.position(slot)], name))) {
                 return i;
             }
         }
     }
 
     void rehash(std::size_t slot_count) {
-        slots_.assign(slot_count, kEmpty);
-        const std::size_t mask = slot_count - 1;
-        for (std::size_t k = 0; k < names_.size(); ++k) {
-            std::size_t i = hash_of(names_[k]) & mask;
-            while (slots_[i] != kEmpty) {
-                i = (i + 1) & mask;
+        slots_.assign(slot_count);
+        // In batches: every slot of a batch is asked for before any is probed.
+        constexpr std::size_t kBatch = 32;
+        std::array<std::uint64_t, kBatch> hashes{};
+        for (std::size_t from = 0; from < names_.size(); from += kBatch) {
+            const std::size_t count = std::min(kBatch, names_.size() - from);
+            for (std::size_t k = 0; k < count; ++k) {
+                hashes[k] = name_hash(names_[from + k]);
+                slots_.prefetch(slots_.home(hashes[k]));
             }
-            slots_[i] = static_cast<std::uint32_t>(k);
+            for (std::size_t k = 0; k < count; ++k) {
+                std::size_t i = slots_.home(hashes[k]);
+                while (slots_[i] != TaggedSlots::kEmpty) {
+                    i = slots_.next(i);
+                }
+                slots_[i] = slots_.entry(hashes[k], from + k);
+            }
         }
     }
 
-    std::vector<Name> names_;          // in order of insertion
-    std::vector<std::uint32_t> slots_; // positions in names_, or kEmpty; a power of two long
+    std::vector<Name> names_; // in order of insertion
+    TaggedSlots slots_;
 };
 
 // A set of names that does not own them.

@@ -3,6 +3,7 @@
 #include "askables/name_set.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace orve {
 
@@ -20,6 +21,11 @@ std::size_t slots_for(std::size_t names) {
     return slots;
 }
 
+// Asks for the cache line holding `address` without waiting for it.
+void prefetch(const void* address) {
+    __builtin_prefetch(address);
+}
+
 } // namespace
 
 RuleNames::RuleNames(const RuleBase& rules) {
@@ -30,54 +36,77 @@ RuleNames::RuleNames(const RuleBase& rules) {
     const std::size_t occurrences = conditions + rules.rules.size();
     // Sized for every occurrence being distinct, so that nothing grows: the
     // whole goes before the lists it serves are filled.
-    slots_.assign(slots_for(occurrences), kEmpty);
+    slots_.assign(slots_for(occurrences));
     names_.reserve(occurrences);
     uses_.reserve(occurrences);
     condition_order_.reserve(conditions);
     conclusion_order_.reserve(rules.rules.size());
     // Walking backwards, the first sighting of a name is its last occurrence.
+    Batch batch;
+    const auto gather = [&](const std::string& name, std::uint8_t use) {
+        if (batch.size == kBatch) {
+            note_all(batch);
+        }
+        batch.add(name, use, hash_ahead(name));
+    };
     for (auto rule = rules.rules.rbegin(); rule != rules.rules.rend(); ++rule) {
         if (rule->conclusion != end_conclusion) {
-            note(rule->conclusion, kConclusion, conclusion_order_);
+            gather(rule->conclusion, kConclusion);
         }
         for (auto condition = rule->conditions.rbegin(); condition != rule->conditions.rend();
              ++condition) {
-            note(*condition, kCondition, condition_order_);
+            gather(*condition, kCondition);
         }
     }
+    note_all(batch);
     std::reverse(condition_order_.begin(), condition_order_.end());
     std::reverse(conclusion_order_.begin(), conclusion_order_.end());
 }
 
-void RuleNames::note(const std::string& name, std::uint8_t use, std::vector<std::uint32_t>& order) {
-    const std::uint32_t id = add(name);
+std::uint64_t RuleNames::hash_ahead(std::string_view name) const {
+    const std::uint64_t hash = name_hash(name);
+    slots_.prefetch(slots_.home(hash));
+    return hash;
+}
+
+void RuleNames::note_all(Batch& batch) {
+    for (std::size_t k = 0; k < batch.size; ++k) {
+        note(*batch.names[k], batch.uses[k], batch.hashes[k]);
+    }
+    batch.size = 0;
+}
+
+void RuleNames::note(const std::string& name, std::uint8_t use, std::uint64_t hash) {
+    const std::uint32_t id = add(name, hash);
     if ((uses_[id] & use) == 0) {
         uses_[id] |= use;
-        order.push_back(id);
+        (use == kCondition ? condition_order_ : conclusion_order_).push_back(id);
     }
 }
 
-inline std::size_t RuleNames::slot_of(std::string_view name) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = static_cast<std::size_t>(name_hash(name)) & mask;; i = (i + 1) & mask) {
-        if (slots_[i] == kEmpty || same_name(*names_[slots_[i]], name)) {
+inline std::size_t RuleNames::slot_of(std::string_view name, std::uint64_t hash) const {
+    for (std::size_t i = slots_.home(hash);; i = slots_.next(i)) {
+        const std::uint32_t slot = slots_[i];
+        if (slot == TaggedSlots::kEmpty ||
+            (slots_.may_hold(slot, hash) && same_name(*names_[slots_.position(slot)], name))) {
             return i;
         }
     }
 }
 
-std::uint32_t RuleNames::add(const std::string& name) {
-    std::uint32_t& slot = slots_[slot_of(name)];
-    if (slot == kEmpty) {
-        slot = static_cast<std::uint32_t>(names_.size());
+std::uint32_t RuleNames::add(const std::string& name, std::uint64_t hash) {
+    std::uint32_t& slot = slots_[slot_of(name, hash)];
+    if (slot == TaggedSlots::kEmpty) {
+        slot = slots_.entry(hash, names_.size());
         names_.push_back(&name);
         uses_.push_back(0);
     }
-    return slot;
+    return slots_.position(slot);
 }
 
-std::uint32_t RuleNames::find(std::string_view name) const {
-    return slots_[slot_of(name)];
+std::uint32_t RuleNames::find(std::string_view name, std::uint64_t hash) const {
+    const std::uint32_t slot = slots_[slot_of(name, hash)];
+    return slot == TaggedSlots::kEmpty ? kNone : slots_.position(slot);
 }
 
 bool RuleNames::askable_at(std::uint32_t id) const {
@@ -95,8 +124,40 @@ std::vector<std::string_view> RuleNames::askable() const {
 }
 
 bool RuleNames::is_askable(std::string_view name) const {
-    const std::uint32_t id = find(name);
-    return id != kEmpty && askable_at(id);
+    const std::uint32_t id = find(name, name_hash(name));
+    return id != kNone && askable_at(id);
+}
+
+Names RuleNames::not_askable(const Names& names) const {
+    Names found;
+    std::array<std::uint64_t, kBatch> hashes{};
+    for (std::size_t from = 0; from < names.size(); from += kBatch) {
+        const std::size_t count = std::min(kBatch, names.size() - from);
+        // Each step asks for what the next one reads, for the whole batch.
+        for (std::size_t k = 0; k < count; ++k) {
+            hashes[k] = hash_ahead(names[from + k]);
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::uint32_t slot = slots_[slots_.home(hashes[k])];
+            if (slot != TaggedSlots::kEmpty && slots_.may_hold(slot, hashes[k])) {
+                prefetch(&names_[slots_.position(slot)]);
+            }
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::uint32_t slot = slots_[slots_.home(hashes[k])];
+            if (slot != TaggedSlots::kEmpty && slots_.may_hold(slot, hashes[k])) {
+                prefetch(names_[slots_.position(slot)]);
+            }
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::string& name = names[from + k];
+            const std::uint32_t id = find(name, hashes[k]);
+            if (id == kNone || !askable_at(id)) {
+                found.push_back(name);
+            }
+        }
+    }
+    return found;
 }
 
 Names RuleNames::copies(const std::vector<std::uint32_t>& order) const {

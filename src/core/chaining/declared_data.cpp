@@ -80,8 +80,13 @@ void przedstawienie_zmiennych_pierwotnych(AppState& state, Dialogs& ui) {
 }
 
 void record_declared_data(AppState& state) {
-    for (const auto& fact : state.kb.rule.facts) {
-        pamietaj(state, fact, true);
+    const Names& facts = state.kb.rule.facts;
+    constexpr std::size_t ahead = 16; // facts whose look-up is readied in advance
+    for (std::size_t i = 0; i < facts.size(); ++i) {
+        if (i + ahead < facts.size()) {
+            state.memory.prawda.prefetch(facts[i + ahead]);
+        }
+        pamietaj(state, facts[i], true);
     }
     for (const auto& fact : state.kb.model.m_facts) {
         pamietaj(state, fact, true);

@@ -51,6 +51,17 @@ bool RuleAgenda::applies(AppState& state, Dialogs& ui, std::size_t index) {
     return false;
 }
 
+void RuleAgenda::prefetch_names(const WorkingMemory& memory, std::size_t index) const {
+    if (index >= rules_.size()) {
+        return;
+    }
+    const Rule& rule = rules_[index];
+    memory.prawda.prefetch(rule.conclusion);
+    for (const auto& condition : rule.conditions) {
+        memory.prawda.prefetch(condition);
+    }
+}
+
 bool RuleAgenda::is_askable(const AppState& state, const std::string& condition) {
     if (!askable_) {
         const Names& askable = ogolna_lista_dopytywalnych(state.askables);
@@ -67,6 +78,7 @@ const Rule* RuleAgenda::first_applicable(AppState& state, Dialogs& ui) {
     std::size_t index = pending_.next_from(0);
     while (index != IndexQueue::none) {
         pending_.erase(index);
+        prefetch_names(state.memory, index + kAhead);
         const bool found = applies(state, ui, index);
         // Answers given during the test may wake rules; those further down
         // are tested in this pass, those above it in the next one.

@@ -37,6 +37,11 @@ class RuleAgenda {
     // Tests one rule; false when it does not apply now.
     bool applies(AppState& state, Dialogs& ui, std::size_t index);
     void schedule_all();
+    // Readies the look-ups of the names of the rule at `index`, if any: in a
+    // long pass the rules a little ahead of the one tested are mostly tested
+    // next, and their look-ups then find the table in the cache.
+    void prefetch_names(const WorkingMemory& memory, std::size_t index) const;
+    static constexpr std::size_t kAhead = 8;
     // Askability from an index of the general askable list, built when first
     // needed: the list does not change during a run.
     bool is_askable(const AppState& state, const std::string& condition);

@@ -24,6 +24,8 @@ class OrderedNames {
     // Adds the name unless present; true when it was added.
     bool add(const std::string& name) { return names_.insert(name); }
     bool contains(const std::string& name) const { return names_.contains(name); }
+    // Readies the look-up of a name about to be tested or added.
+    void prefetch(const std::string& name) const { names_.prefetch(name); }
     const std::vector<std::string>& items() const { return names_.names(); }
     // Hands over the names, leaving the table empty.
     std::vector<std::string> take_items() { return names_.take_names(); }
