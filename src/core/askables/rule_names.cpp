@@ -114,7 +114,12 @@ bool RuleNames::askable_at(std::uint32_t id) const {
 }
 
 std::vector<std::string_view> RuleNames::askable() const {
+    // Counted first: grown by doubling, the list of a large base would hold
+    // its old and new room at once at the peak of loading.
+    const auto count = std::count_if(condition_order_.begin(), condition_order_.end(),
+                                     [this](std::uint32_t id) { return askable_at(id); });
     std::vector<std::string_view> askable;
+    askable.reserve(static_cast<std::size_t>(count));
     for (const std::uint32_t id : condition_order_) {
         if (askable_at(id)) {
             askable.emplace_back(*names_[id]);

@@ -48,8 +48,8 @@ std::set<std::string> establishable(const KnowledgeBaseSet& kb, const AskableLis
         }
     }
     establish(no_condition_name);
-    for (const auto& name : askables.dopytywalny) {
-        establish(name);
+    for (const std::string_view name : askables.dopytywalny) {
+        establish(std::string(name));
     }
     for (const auto& name : model_results(kb.model)) {
         establish(name);

@@ -23,8 +23,8 @@ FlatteningIndex::FlatteningIndex(const RuleBase& rules, const AskableLists& aska
         }
         rule_conditions_.push_back(std::move(conditions));
     }
-    for (const auto& name : askables.dopytywalny) {
-        askable_[slot(intern(name))] = 1;
+    for (const std::string_view name : askables.dopytywalny) {
+        askable_[slot(intern(std::string(name)))] = 1;
     }
     find_cycles();
     find_flattenable();
