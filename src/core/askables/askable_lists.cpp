@@ -28,11 +28,6 @@ void write_faulty_facts(const Names& bad, Dialogs& ui) {
                 "\nload the faulty base and remove facts that are not askable conditions. ");
 }
 
-// The declared facts that are no askable condition, in their order.
-Names facts_not_askable(const RuleNames& names, const Names& facts) {
-    return names.not_askable(facts);
-}
-
 // Records the sorted askable list and the askability table from `askable`,
 // the askable conditions, and empties the condition and conclusion lists.
 // Each temporary goes before the next large list is filled, to keep the peak
@@ -68,7 +63,7 @@ Names record_askable_conditions(const RuleBase& rules, const std::string& base_n
     std::vector<std::string_view> askable;
     {
         const RuleNames names(rules);
-        faulty = facts_not_askable(names, rules.facts);
+        faulty = names.not_askable(rules.facts);
         askable = names.askable();
     }
     record_lists(std::move(askable), lists);
@@ -102,7 +97,7 @@ bool reject_faulty_facts(const Names& faulty, RuleBase& rules, AskableLists& lis
 }
 
 bool testowanie_dopytywalnosci_faktow(RuleBase& rules, AskableLists& lists, Dialogs& ui) {
-    const Names faulty = facts_not_askable(RuleNames(rules), rules.facts);
+    const Names faulty = RuleNames(rules).not_askable(rules.facts);
     return reject_faulty_facts(faulty, rules, lists, ui);
 }
 

@@ -128,11 +128,6 @@ std::vector<std::string_view> RuleNames::askable() const {
     return askable;
 }
 
-bool RuleNames::is_askable(std::string_view name) const {
-    const std::uint32_t id = find(name, name_hash(name));
-    return id != kNone && askable_at(id);
-}
-
 Names RuleNames::not_askable(const Names& names) const {
     Names found;
     std::array<std::uint64_t, kBatch> hashes{};

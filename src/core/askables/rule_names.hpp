@@ -26,8 +26,6 @@ class RuleNames {
     // The askable conditions: those no rule concludes, but "No condition"; in
     // the order of conditions().
     std::vector<std::string_view> askable() const;
-    // Whether the name is an askable condition.
-    bool is_askable(std::string_view name) const;
     // The names of the list that are no askable condition, in its order.
     Names not_askable(const Names& names) const;
 
