@@ -4,6 +4,7 @@
 // without rebuilding its index.
 #pragma once
 
+#include "askables/prefetch.hpp"
 #include "askables/slot_array.hpp"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ class TaggedSlots {
         return static_cast<std::uint32_t>(slot & ((std::uint64_t{1} << position_bits_) - 1));
     }
     // Asks for the slot from memory without waiting for it.
-    void prefetch(std::size_t i) const { __builtin_prefetch(slots_.data() + i); }
+    void prefetch(std::size_t i) const { orve::prefetch(slots_.data() + i); }
 
   private:
     // The upper half of the hash, as many bits of it as fit above a position.

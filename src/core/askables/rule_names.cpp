@@ -1,6 +1,7 @@
 #include "askables/rule_names.hpp"
 
 #include "askables/name_set.hpp"
+#include "askables/prefetch.hpp"
 
 #include <algorithm>
 #include <array>
@@ -19,11 +20,6 @@ std::size_t slots_for(std::size_t names) {
         slots *= 2;
     }
     return slots;
-}
-
-// Asks for the cache line holding `address` without waiting for it.
-void prefetch(const void* address) {
-    __builtin_prefetch(address);
 }
 
 } // namespace
