@@ -97,7 +97,8 @@ class TaggedSlots {
     // `count` empty slots, a power of two.
     void assign(std::size_t count) {
         slots_.assign(count, kEmpty);
-        position_bits_ = static_cast<unsigned>(std::countr_zero(count));
+        // More than 2^32 slots would need more names than memory holds.
+        position_bits_ = std::min(32U, static_cast<unsigned>(std::countr_zero(count)));
     }
     void clear() { slots_.clear(); }
     bool empty() const { return slots_.empty(); }
