@@ -123,6 +123,25 @@ class TaggedSlots {
     // Asks for the slot from memory without waiting for it.
     void prefetch(std::size_t i) const { orve::prefetch(slots_.data() + i); }
 
+    // The slot holding the name of this hash, `same(position)` telling whether
+    // the name at a position is it, or the empty slot where it would go.
+    template <typename Same> std::size_t find(std::uint64_t hash, Same same) const {
+        for (std::size_t i = home(hash);; i = next(i)) {
+            const std::uint32_t slot = slots_[i];
+            if (slot == kEmpty || (may_hold(slot, hash) && same(position(slot)))) {
+                return i;
+            }
+        }
+    }
+    // The first empty slot from the home of this hash, for a name known absent.
+    std::size_t free_slot(std::uint64_t hash) const {
+        std::size_t i = home(hash);
+        while (slots_[i] != kEmpty) {
+            i = next(i);
+        }
+        return i;
+    }
+
   private:
     // The upper half of the hash, as many bits of it as fit above a position.
     std::uint64_t tag(std::uint64_t hash) const {
@@ -197,13 +216,8 @@ template <typename Name> class OrderedNameSet {
 
     // The slot holding the name, or the empty slot where it would go.
     std::size_t slot_of(std::string_view name, std::uint64_t hash) const {
-        for (std::size_t i = slots_.home(hash);; i = slots_.next(i)) {
-            const std::uint32_t slot = slots_[i];
-            if (slot == TaggedSlots::kEmpty ||
-                (slots_.may_hold(slot, hash) && same_name(names_[slots_.position(slot)], name))) {
-                return i;
-            }
-        }
+        return slots_.find(
+            hash, [&](std::uint32_t position) { return same_name(names_[position], name); });
     }
 
     void rehash(std::size_t slot_count) {
@@ -218,11 +232,7 @@ template <typename Name> class OrderedNameSet {
                 slots_.prefetch(slots_.home(hashes[k]));
             }
             for (std::size_t k = 0; k < count; ++k) {
-                std::size_t i = slots_.home(hashes[k]);
-                while (slots_[i] != TaggedSlots::kEmpty) {
-                    i = slots_.next(i);
-                }
-                slots_[i] = slots_.entry(hashes[k], from + k);
+                slots_[slots_.free_slot(hashes[k])] = slots_.entry(hashes[k], from + k);
             }
         }
     }

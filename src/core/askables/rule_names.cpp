@@ -81,13 +81,8 @@ void RuleNames::note(const std::string& name, std::uint8_t use, std::uint64_t ha
 }
 
 inline std::size_t RuleNames::slot_of(std::string_view name, std::uint64_t hash) const {
-    for (std::size_t i = slots_.home(hash);; i = slots_.next(i)) {
-        const std::uint32_t slot = slots_[i];
-        if (slot == TaggedSlots::kEmpty ||
-            (slots_.may_hold(slot, hash) && same_name(*names_[slots_.position(slot)], name))) {
-            return i;
-        }
-    }
+    return slots_.find(hash,
+                       [&](std::uint32_t position) { return same_name(*names_[position], name); });
 }
 
 std::uint32_t RuleNames::add(const std::string& name, std::uint64_t hash) {
